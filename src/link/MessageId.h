@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The identity of one control message: (type, subType, funcId).
+// Types: 1 firmware upgrade, 2 system, 3 audio parameters (subType = module), 4 Dante.
+struct MessageId
+{
+    quint8 type = 0;
+    quint8 subType = 0;
+    quint8 funcId = 0;
+
+    constexpr bool operator==(const MessageId &o) const
+    {
+        return type == o.type && subType == o.subType && funcId == o.funcId;
+    }
+    constexpr bool operator!=(const MessageId &o) const { return !(*this == o); }
+};

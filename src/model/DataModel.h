@@ -1,0 +1,123 @@
+#pragma once
+
+#include "link/Clock.h"
+#include "link/DeviceEntry.h"
+#include "link/Frame.h"
+#include "link/FrameReassembler.h"
+#include "link/LinkSettings.h"
+#include "link/MessageId.h"
+#include "link/UdpBrowsingPacket.h"
+#include "link/WriteThrottle.h"
+
+#include <QAbstractSocket>
+#include <QObject>
+#include <QTimer>
+#include <QVariant>
+
+#include <memory>
+#include <vector>
+
+// The one device model of the program: the list of known processors with their connections,
+// the control link to the selected one, and the mirror of its parameters. Views never build
+// frames: they write the mirror and call the send operations with a message identity.
+//
+// The class is implemented by concern: DataModel.cpp (life cycle and the 10 ms tick),
+// link/DataModelTransport.cpp (frames in and out), and the connection, discovery, registry,
+// reply-handling and poll parts beside them.
+class DataModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    using UDPBrowsingPacket = UdpBrowsingPacket;
+
+    explicit DataModel(const LinkSettings &settings, Clock clock = systemClock(),
+                       QObject *parent = nullptr);
+    ~DataModel() override;
+
+    static DataModel *instance();
+
+    // ---- transport ----------------------------------------------------------------------
+    void sendFrame(quint8 type, quint8 subType, quint8 funcId, quint8 flag, const char *payload,
+                   int length);
+    void sendFrame(MessageId id, quint8 flag, const QByteArray &payload = {});
+    void sendRead(MessageId id, const QByteArray &payload = {});
+    void sendWrite(MessageId id, const QByteArray &payload = {});
+    void queueWrite(MessageId id, quint8 channel, quint8 index, const QByteArray &payload);
+
+    const LastWrite &lastWrite() const { return m_writes.lastWrite(); }
+    const std::vector<PendingWrite> &pendingWrites() const { return m_writes.pending(); }
+    qint64 lastReceiveTime() const { return m_lastReceiveTime; }
+    qint64 now() const { return m_clock(); }
+
+    // The receive path behind tcpReadyRead: appends bytes of the current connection and
+    // dispatches every complete frame. Tests and the fuzzers feed it directly.
+    void receiveBytes(const char *data, int size);
+
+    // ---- settings -------------------------------------------------------------------------
+    const LinkSettings &linkSettings() const { return m_settings; }
+    void setBootMode(int bootMode) { m_settings.bootMode = bootMode; }
+
+    // ---- device list and connection -------------------------------------------------------
+    int currentIndex() const { return m_currentIndex; }
+    int deviceCount() const { return int(m_devices.size()); }
+    const DeviceEntry &device(int index) const { return *m_devices[size_t(index)]; }
+    bool isLoggedIn() const { return m_loggedIn; }
+    QTcpSocket *currentSocket() const;
+
+    void selectDevice(int index, bool flag);
+    // Until discovery lands: adds an offline entry for a numeric IPv4 address.
+    int appendDevice(const UDPBrowsingPacket &packet);
+
+public slots:
+    void tcpReadyRead();
+    void tcpConnected();
+    void tcpStateChanged(QAbstractSocket::SocketState state);
+    void timeout();
+
+signals:
+    void tcpSyncToUI(uchar type, uchar subType, uchar funcId, uchar channel, uchar other,
+                     QVariant any);
+    void tcpLoginChanged(uchar status);
+    void tcpConnectTimeout(bool exhausted);
+    void deviceListNetworkChanged(int index);
+    void deviceListSelectionChanged(int index, bool flag);
+
+private:
+    // ---- transport ----
+    void dispatch(const ReceivedFrame &frame);
+    void dispatchUpgrade(const ReceivedFrame &frame);
+    void dispatchSystem(const ReceivedFrame &frame);
+    void dispatchAudio(const ReceivedFrame &frame);
+    void dispatchDante(const ReceivedFrame &frame);
+    void transportTick();
+    void stopLink();
+
+    // ---- connection and login ----
+    void startConnectionAttempt();
+    void connectSocket(DeviceEntry &entry);
+    int indexOfSocket(const QObject *socket) const;
+
+    // ---- discovery ----
+
+    // ---- registry ----
+
+    // ---- parameter mirror ----
+
+    // ---- status poll ----
+    void poll();
+
+    LinkSettings m_settings;
+    Clock m_clock;
+    QTimer m_timer;
+
+    char m_sendBuffer[Frame::MaxFrameSize];
+    FrameReassembler m_receive;
+    WriteThrottle m_writes;
+    qint64 m_lastReceiveTime = 0;
+
+    std::vector<std::unique_ptr<DeviceEntry>> m_devices;
+    int m_currentIndex = -1;
+    bool m_loggedIn = false;
+    qint64 m_tickCount = 0;
+};
