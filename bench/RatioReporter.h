@@ -17,7 +17,7 @@ public:
         for (const Run &run : runs) {
             if (run.iterations > 0)
                 m_nsPerIteration[run.benchmark_name()] =
-                    run.GetAdjustedRealTime() * multiplier(run.time_unit);
+                        run.GetAdjustedRealTime() * multiplier(run.time_unit);
         }
     }
 
@@ -53,11 +53,11 @@ private:
 };
 
 // main() for benchmark programs whose goals are ratios: runs everything, then calls report.
-#define VEXATARN_BENCH_MAIN(report)                                                             \
-    int main(int argc, char **argv)                                                            \
-    {                                                                                          \
-        benchmark::Initialize(&argc, argv);                                                    \
-        RatioReporter reporter;                                                                \
-        benchmark::RunSpecifiedBenchmarks(&reporter);                                          \
-        return report(reporter) ? 0 : 1;                                                       \
+#define VEXATARN_BENCH_MAIN(report)                                                                \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        benchmark::Initialize(&argc, argv);                                                        \
+        RatioReporter reporter;                                                                    \
+        benchmark::RunSpecifiedBenchmarks(&reporter);                                              \
+        return report(reporter) ? 0 : 1;                                                           \
     }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char arg0[] = "fuzz_receive";
     static char *argv[] = {arg0, nullptr};
     static QCoreApplication app(argc, argv);
-    static DataModel model(LinkSettings{}, [] { return qint64(1'700'000'000'000); });
+    static DataModel model(LinkSettings {}, [] { return qint64(1'700'000'000'000); });
 
     if (size < 1)
         return 0;

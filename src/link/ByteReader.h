@@ -10,8 +10,8 @@
 class ByteReader
 {
 public:
-    ByteReader(const char *data, int size) : m_data(data), m_size(size < 0 ? 0 : size) {}
-    explicit ByteReader(const QByteArray &bytes) : ByteReader(bytes.constData(), bytes.size()) {}
+    ByteReader(const char *data, int size) : m_data(data), m_size(size < 0 ? 0 : size) { }
+    explicit ByteReader(const QByteArray &bytes) : ByteReader(bytes.constData(), bytes.size()) { }
 
     quint8 u8() { return get<quint8>(); }
     qint8 i8() { return qint8(get<quint8>()); }
@@ -66,8 +66,7 @@ private:
         }
         return true;
     }
-    template<typename T>
-    T get()
+    template<typename T> T get()
     {
         if (!need(int(sizeof(T))))
             return T(0);

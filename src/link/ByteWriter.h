@@ -46,8 +46,7 @@ public:
     operator QByteArray() const { return m_bytes; }
 
 private:
-    template<typename T>
-    ByteWriter &put(T v)
+    template<typename T> ByteWriter &put(T v)
     {
         uchar buf[sizeof(T)];
         qToLittleEndian<T>(v, buf);

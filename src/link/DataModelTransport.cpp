@@ -11,7 +11,7 @@ void DataModel::sendFrame(quint8 type, quint8 subType, quint8 funcId, quint8 fla
     if (!socket || socket->state() != QAbstractSocket::ConnectedState)
         return;
     const int size = Frame::encode(m_sendBuffer, m_settings.productCode,
-                                   MessageId{type, subType, funcId}, flag, payload, length);
+                                   MessageId {type, subType, funcId}, flag, payload, length);
     if (size < 0) {
         // Cutting a payload short would send the device a different value than the user set.
         qCDebug(lcLink) << "Payload too long, frame not sent: len =" << length;
@@ -90,7 +90,7 @@ void DataModel::dispatch(const ReceivedFrame &frame)
     }
 }
 
-void DataModel::dispatchUpgrade(const ReceivedFrame &) {}
-void DataModel::dispatchSystem(const ReceivedFrame &) {}
-void DataModel::dispatchAudio(const ReceivedFrame &) {}
-void DataModel::dispatchDante(const ReceivedFrame &) {}
+void DataModel::dispatchUpgrade(const ReceivedFrame &) { }
+void DataModel::dispatchSystem(const ReceivedFrame &) { }
+void DataModel::dispatchAudio(const ReceivedFrame &) { }
+void DataModel::dispatchDante(const ReceivedFrame &) { }

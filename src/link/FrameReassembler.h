@@ -22,8 +22,7 @@ public:
 
     // Delivers every complete frame in stream order to sink(const ReceivedFrame &).
     // Returns the number delivered.
-    template<typename Sink>
-    int process(Sink &&sink);
+    template<typename Sink> int process(Sink &&sink);
 
     void clear();
     // Bytes waiting for the rest of a frame (or for examination).
@@ -40,53 +39,51 @@ private:
     bool m_delivering = false;
 };
 
-template<typename Sink>
-    int FrameReassembler::process(Sink &&sink)
-    {
-        if (m_delivering) // a nested call: the outer loop picks the new data up
-            return 0;
-        int delivered = 0;
-        for (;;) {
-            const int available = m_buffer.size() - m_start;
-            // A frame needs at least 11 bytes before it is examined.
-            if (available <= Frame::HeaderSize) {
-                if (m_aside.isEmpty())
-                    break;
-                compact();
-                continue;
-            }
-            const auto *p = reinterpret_cast<const uchar *>(m_buffer.constData() + m_start);
-            if (p[0] != Frame::HeaderByte0 || p[1] != Frame::HeaderByte1) {
-                logHeaderError(available);
-                ++m_start;
-                continue;
-            }
-            const int length = qFromLittleEndian<quint16>(p + 8);
-            const int frameSize = length + Frame::Overhead;
-            if (available < frameSize) {
-                if (m_aside.isEmpty())
-                    break;
-                compact();
-                continue;
-            }
-            if (p[Frame::HeaderSize + length] != Frame::TailByte0
-                || p[Frame::HeaderSize + length + 1] != Frame::TailByte1) {
-                logTailError(available, frameSize);
-                m_start += frameSize;
-                continue;
-            }
-            ReceivedFrame frame;
-            frame.id = MessageId{p[4], p[5], p[6]};
-            frame.flag = p[7];
-            frame.payload = reinterpret_cast<const char *>(p + Frame::HeaderSize);
-            frame.length = length;
-            m_delivering = true;
-            sink(frame);
-            m_delivering = false;
-            m_start += frameSize;
-            ++delivered;
+template<typename Sink> int FrameReassembler::process(Sink &&sink)
+{
+    if (m_delivering) // a nested call: the outer loop picks the new data up
+        return 0;
+    int delivered = 0;
+    for (;;) {
+        const int available = m_buffer.size() - m_start;
+        // A frame needs at least 11 bytes before it is examined.
+        if (available <= Frame::HeaderSize) {
+            if (m_aside.isEmpty())
+                break;
+            compact();
+            continue;
         }
-        compact();
-        return delivered;
+        const auto *p = reinterpret_cast<const uchar *>(m_buffer.constData() + m_start);
+        if (p[0] != Frame::HeaderByte0 || p[1] != Frame::HeaderByte1) {
+            logHeaderError(available);
+            ++m_start;
+            continue;
+        }
+        const int length = qFromLittleEndian<quint16>(p + 8);
+        const int frameSize = length + Frame::Overhead;
+        if (available < frameSize) {
+            if (m_aside.isEmpty())
+                break;
+            compact();
+            continue;
+        }
+        if (p[Frame::HeaderSize + length] != Frame::TailByte0
+            || p[Frame::HeaderSize + length + 1] != Frame::TailByte1) {
+            logTailError(available, frameSize);
+            m_start += frameSize;
+            continue;
+        }
+        ReceivedFrame frame;
+        frame.id = MessageId {p[4], p[5], p[6]};
+        frame.flag = p[7];
+        frame.payload = reinterpret_cast<const char *>(p + Frame::HeaderSize);
+        frame.length = length;
+        m_delivering = true;
+        sink(frame);
+        m_delivering = false;
+        m_start += frameSize;
+        ++delivered;
     }
-    
+    compact();
+    return delivered;
+}

@@ -10,5 +10,5 @@ void WriteThrottle::queue(MessageId id, quint8 channel, quint8 index, const QByt
             return;
         }
     }
-    m_pending.push_back(PendingWrite{now, id, channel, index, payload});
+    m_pending.push_back(PendingWrite {now, id, channel, index, payload});
 }

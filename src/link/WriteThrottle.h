@@ -13,7 +13,7 @@ struct LastWrite
     MessageId id;
     qint64 time = 0;
 
-    bool isClear() const { return id == MessageId{} && time == 0; }
+    bool isClear() const { return id == MessageId {} && time == 0; }
     bool matches(quint8 type, quint8 subType) const
     {
         return id.type == type && id.subType == subType;
@@ -37,10 +37,10 @@ struct PendingWrite
 class WriteThrottle
 {
 public:
-    static constexpr qint64 SendAfterMs = 179;  // sent once queuedAt + 179 is earlier than now
+    static constexpr qint64 SendAfterMs = 179; // sent once queuedAt + 179 is earlier than now
     static constexpr qint64 EchoWindowMs = 1499; // lastWrite cleared once time + 1499 < now
 
-    void recordWrite(MessageId id, qint64 now) { m_lastWrite = LastWrite{id, now}; }
+    void recordWrite(MessageId id, qint64 now) { m_lastWrite = LastWrite {id, now}; }
 
     // Records the write and coalesces with a pending item of the same five keys (only its payload
     // is replaced; it keeps its place and queuedAt).
@@ -48,8 +48,7 @@ public:
 
     // Removes the items that are due, walking from the last item to the first, and hands each to
     // send in that order.
-    template<typename Send>
-    void takeDue(qint64 now, Send &&send)
+    template<typename Send> void takeDue(qint64 now, Send &&send)
     {
         for (int i = int(m_pending.size()) - 1; i >= 0; --i) {
             if (m_pending[size_t(i)].queuedAt + SendAfterMs < now) {
@@ -63,7 +62,7 @@ public:
     void expire(qint64 now)
     {
         if (!m_lastWrite.isClear() && m_lastWrite.time + EchoWindowMs < now)
-            m_lastWrite = LastWrite{};
+            m_lastWrite = LastWrite {};
     }
 
     void clearPending() { m_pending.clear(); }

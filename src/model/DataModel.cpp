@@ -133,6 +133,4 @@ void DataModel::timeout()
     startConnectionAttempt();
 }
 
-void DataModel::poll()
-{
-}
+void DataModel::poll() { }

@@ -40,11 +40,11 @@ private slots:
         QTest::newRow("read 3/1/1") << Frame::build({3, 1, 1}, Frame::ReadRequest)
                                     << QByteArray::fromHex("827d0100030101000000 7d82");
         QTest::newRow("write with payload")
-            << Frame::build({3, 4, 3}, Frame::WriteRequest, QByteArray::fromHex("0102"))
-            << QByteArray::fromHex("827d01000304030102000102 7d82");
+                << Frame::build({3, 4, 3}, Frame::WriteRequest, QByteArray::fromHex("0102"))
+                << QByteArray::fromHex("827d01000304030102000102 7d82");
         QTest::newRow("reply flag and product code")
-            << Frame::build({2, 1, 1}, Frame::Reply, QByteArray(1, '\1'), 0x0201)
-            << QByteArray::fromHex("827d0102020101800100 01 7d82");
+                << Frame::build({2, 1, 1}, Frame::Reply, QByteArray(1, '\1'), 0x0201)
+                << QByteArray::fromHex("827d0102020101800100 01 7d82");
     }
     void encodesTheWireLayout()
     {
@@ -91,7 +91,7 @@ private slots:
         bad[10] = 0;
         seen = feed(r, bad + good);
         QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].id, (MessageId{2, 2, 5}));
+        QCOMPARE(seen[0].id, (MessageId {2, 2, 5}));
     }
 
     // Any split of a stream delivers exactly what one whole read delivers.
@@ -110,8 +110,8 @@ private slots:
                     break;
                 }
                 case 1: { // bad tail
-                    QByteArray f = Frame::build({3, 2, 1}, Frame::Reply,
-                                                QByteArray(rng.bounded(8), 'b'));
+                    QByteArray f =
+                            Frame::build({3, 2, 1}, Frame::Reply, QByteArray(rng.bounded(8), 'b'));
                     f[f.size() - 1] = 0x11;
                     stream += f;
                     break;
@@ -120,8 +120,8 @@ private slots:
                     QByteArray payload(rng.bounded(0, 64), '\0');
                     for (char &c : payload)
                         c = char(rng.bounded(256));
-                    stream += Frame::build({quint8(rng.bounded(1, 5)), 2, 3}, Frame::Reply,
-                                           payload);
+                    stream +=
+                            Frame::build({quint8(rng.bounded(1, 5)), 2, 3}, Frame::Reply, payload);
                 }
                 }
             }
@@ -158,7 +158,7 @@ private slots:
             }
             payloads.append(f.payloadBytes());
         });
-        QCOMPARE(payloads, (QList<QByteArray>{"first", "second"}));
+        QCOMPARE(payloads, (QList<QByteArray> {"first", "second"}));
     }
 
     void throttleCoalescesPerKeyAndSendsLastFirst()
@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(int(t.pending().size()), 3);
         QCOMPARE(t.pending()[0].payload, QByteArray("c"));
         QCOMPARE(t.pending()[0].queuedAt, t0);
-        QCOMPARE(t.lastWrite().id, (MessageId{3, 4, 3}));
+        QCOMPARE(t.lastWrite().id, (MessageId {3, 4, 3}));
         QCOMPARE(t.lastWrite().time, t0 + 100);
 
         QList<QByteArray> sent;
@@ -180,7 +180,7 @@ private slots:
         t.takeDue(t0 + 179, send); // not earlier than now yet
         QVERIFY(sent.isEmpty());
         t.takeDue(t0 + 190, send); // items queued at t0 and t0 + 10, walked last to first
-        QCOMPARE(sent, (QList<QByteArray>{"b", "c"}));
+        QCOMPARE(sent, (QList<QByteArray> {"b", "c"}));
         t.takeDue(t0 + 280, send);
         QCOMPARE(sent.last(), QByteArray("d"));
         QVERIFY(t.pending().empty());

@@ -63,7 +63,7 @@ private slots:
         m_model->sendRead({3, 1, 1}); // no device selected
         m_model->selectDevice(-1, false);
         m_model->sendWrite({3, 1, 1}, "x"); // still none: only the echo record moves
-        QCOMPARE(m_model->lastWrite().id, (MessageId{3, 1, 1}));
+        QCOMPARE(m_model->lastWrite().id, (MessageId {3, 1, 1}));
         m_model->selectDevice(0, false); // connecting, not connected
         m_model->sendFrame({3, 1, 1}, Frame::ReadRequest);
         QVERIFY(m_server.waitForNewConnection(5000));
@@ -79,9 +79,12 @@ private slots:
         m_model->sendRead({3, 1, 1});
         m_model->sendWrite({3, 9, 1}, QByteArray::fromHex("00000080bf"));
         QCOMPARE(readPeer(29).toHex(),
-                 QByteArray("827d0100030101000000" "7d82"
-                            "827d0100030901010500" "00000080bf" "7d82"));
-        QCOMPARE(m_model->lastWrite().id, (MessageId{3, 9, 1}));
+                 QByteArray("827d0100030101000000"
+                            "7d82"
+                            "827d0100030901010500"
+                            "00000080bf"
+                            "7d82"));
+        QCOMPARE(m_model->lastWrite().id, (MessageId {3, 9, 1}));
         QCOMPARE(m_model->lastWrite().time, m_clock.now);
 
         // Over the frame limit: refused, not cut short.
@@ -102,7 +105,9 @@ private slots:
         QCOMPARE(m_peer->bytesAvailable(), 0);
         m_clock.advance(80); // 180 ms after the first movement
         m_model->timeout();
-        QCOMPARE(readPeer(13).toHex(), QByteArray("827d010003040301010062" "7d82"));
+        QCOMPARE(readPeer(13).toHex(),
+                 QByteArray("827d010003040301010062"
+                            "7d82"));
         QVERIFY(m_model->pendingWrites().empty());
 
         // Echo record: kept for 1.5 s after the last write, then cleared by the tick.
