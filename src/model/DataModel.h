@@ -21,9 +21,10 @@
 // the control link to the selected one, and the mirror of its parameters. Views never build
 // frames: they write the mirror and call the send operations with a message identity.
 //
-// The class is implemented by concern: DataModel.cpp (life cycle and the 10 ms tick),
-// link/DataModelTransport.cpp (frames in and out), and the connection, discovery, registry,
-// reply-handling and poll parts beside them.
+// The class is implemented by concern: model/DataModel.cpp (life cycle),
+// link/DataModelTransport.cpp (frames in and out), link/DataModelConnection.cpp (selection,
+// connection attempts, the 10 ms link tick, login), the discovery and registry parts in link/,
+// and the reply handling and poll parts in model/.
 class DataModel : public QObject
 {
     Q_OBJECT
@@ -97,6 +98,10 @@ private:
     void startConnectionAttempt();
     void connectSocket(DeviceEntry &entry);
     int indexOfSocket(const QObject *socket) const;
+    // Called by the reply dispatcher: the login result (2,1,1|2) with its one status byte, and
+    // the device identifier the connected device reports (2,2,29).
+    void loginReplyReceived(quint8 status);
+    void deviceIdReported(quint32 deviceId);
 
     // ---- discovery ----
 
