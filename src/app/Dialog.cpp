@@ -21,9 +21,11 @@ bool Dialog::eventFilter(QObject *watched, QEvent *event)
 void Dialog::showEvent(QShowEvent *event)
 {
     // Buttons added after construction become auto-default again inside a dialog: clear on
-    // every show.
+    // every show. A default button would take Enter while it has focus, so none stays default.
     const auto buttons = findChildren<QPushButton *>();
-    for (QPushButton *button : buttons)
+    for (QPushButton *button : buttons) {
         button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     QDialog::showEvent(event);
 }

@@ -4,7 +4,8 @@
 
 // Base of the application's dialogs: Enter never closes one. Return and Enter key presses that
 // reach the dialog are swallowed, and each time the dialog is shown its push buttons lose the
-// auto-default role (so a focused button does not take Enter either). Escape still cancels.
+// auto-default and default roles (so a focused button does not take Enter either). Escape still
+// cancels.
 class Dialog : public QDialog
 {
     Q_OBJECT
