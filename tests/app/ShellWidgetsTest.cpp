@@ -73,6 +73,11 @@ private slots:
         QVERIFY(sample.dialog.isVisible());
         QCOMPARE(finished.count(), 0);
         QCOMPARE(clicked.count(), 0);
+
+        // Escape still cancels.
+        QTest::keyClick(sample.edit, Qt::Key_Escape);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(sample.dialog.result(), int(QDialog::Rejected));
     }
 
     void dialogClearsAutoDefaultOnEveryShow()
