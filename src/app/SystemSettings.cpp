@@ -160,9 +160,16 @@ void SystemSettings::loadLanguage()
 void SystemSettings::loadTitles()
 {
     const QString group = QStringLiteral("Title");
-    m_titleEN = readValue(group, QStringLiteral("EN"), QString()).toString();
-    m_titleCHS = readValue(group, QStringLiteral("CHS"), QString()).toString();
-    m_titleCHT = readValue(group, QStringLiteral("CHT"), QString()).toString();
+    // An unquoted title with a comma reads as a list in INI files; it is still the title.
+    const auto readTitle = [this, &group](const QString &key) {
+        const QVariant value = readValue(group, key, QString());
+        return value.type() == QVariant::StringList
+                ? value.toStringList().join(QStringLiteral(", "))
+                : value.toString();
+    };
+    m_titleEN = readTitle(QStringLiteral("EN"));
+    m_titleCHS = readTitle(QStringLiteral("CHS"));
+    m_titleCHT = readTitle(QStringLiteral("CHT"));
     if (m_titleEN.isEmpty())
         m_titleEN = QString::fromLatin1(DefaultTitleEN);
     if (m_titleCHS.isEmpty())

@@ -462,14 +462,14 @@ private slots:
         writeSettingsFile(settingsPath(),
                           "[Language]\nSupport=7\nCurrent=2\n[Title]\nCHS="
                                   + gbk->fromUnicode(QStringLiteral("会议音频矩阵"))
-                                  + "\nCHT=\nEN=Conference Matrix\n");
+                                  + "\nCHT=\nEN=Conference Matrix, 16x16\n");
         SystemSettings settings(settingsPath());
         QCOMPARE(settings.titleCHS(), QStringLiteral("会议音频矩阵"));
         // Empty titles are the product title of their script, even when starting in English.
         QCOMPARE(settings.titleCHT(), QStringLiteral("數位音訊處理器"));
-        QCOMPARE(settings.titleEN(), QStringLiteral("Conference Matrix"));
+        QCOMPARE(settings.titleEN(), QStringLiteral("Conference Matrix, 16x16"));
 
-        QCOMPARE(settings.title(), QStringLiteral("Conference Matrix"));
+        QCOMPARE(settings.title(), QStringLiteral("Conference Matrix, 16x16"));
         settings.setLanguage(0);
         QCOMPARE(settings.title(), QStringLiteral("会议音频矩阵"));
         settings.setLanguage(1);
