@@ -1,10 +1,10 @@
+#include "app/Startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.show();
-    return app.exec();
+    Startup::prepareApplication();
+    QApplication application(argc, argv);
+    return Startup::run();
 }

@@ -1,0 +1,11 @@
+#include "FocusProxyStyle.h"
+
+FocusProxyStyle::FocusProxyStyle() : QProxyStyle(QStringLiteral("windows")) { }
+
+void FocusProxyStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                    QPainter *painter, const QWidget *widget) const
+{
+    if (element == PE_FrameFocusRect)
+        return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}

@@ -1,0 +1,83 @@
+#include "Startup.h"
+
+#include "DeviceVersionSelectionDialog.h"
+#include "FocusProxyStyle.h"
+#include "MainWindow.h"
+#include "SplashScreen.h"
+#include "SystemSettings.h"
+#include "model/DataModel.h"
+
+#include <QApplication>
+#include <QTextCodec>
+
+#include <memory>
+
+namespace {
+
+// Keeps the arrow cursor over the start-up until it is released or the scope ends.
+class StartupCursor
+{
+public:
+    StartupCursor() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~StartupCursor() { release(); }
+    void release()
+    {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+        m_active = false;
+    }
+
+private:
+    bool m_active = true;
+};
+
+} // namespace
+
+void Startup::prepareApplication()
+{
+    const bool enabled = SystemSettings::readHighDpiScaling(SystemSettings::defaultFilePath());
+    QCoreApplication::setAttribute(enabled ? Qt::AA_EnableHighDpiScaling
+                                           : Qt::AA_DisableHighDpiScaling);
+}
+
+int Startup::run()
+{
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    QApplication::setStyle(new FocusProxyStyle);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GBK"));
+
+    SystemSettings settings;
+    StartupCursor cursor;
+
+    auto splash = std::make_unique<SplashScreen>(SplashScreen::plate(settings.dark() == 1),
+                                                 settings.title());
+    splash->show();
+    splash->showMessage(QString(), Qt::AlignRight);
+    QCoreApplication::processEvents();
+
+    auto model = std::make_unique<DataModel>(settings.linkSettings());
+    splash->setProgress(3);
+    auto window = std::make_unique<MainWindow>(&settings);
+
+    if (settings.bootMode() != 0 && settings.showAtStartup()) {
+        DeviceVersionSelectionDialog dialog(&settings);
+        splash->hide();
+        if (dialog.exec() != QDialog::Accepted) {
+            window.reset();
+            model.reset();
+            return 0;
+        }
+    }
+
+    window->setChannelMasks(settings.channelMasks());
+    window->show();
+    splash->finish(window.get());
+    splash.reset();
+    cursor.release();
+
+    const int exitCode = QApplication::exec();
+
+    window.reset();
+    model.reset();
+    return exitCode;
+}

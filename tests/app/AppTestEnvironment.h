@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Every shell test runs in its own temporary directory: it is the working directory (cfg.ini)
+// and HOME and XDG_CONFIG_HOME point into it (the geometry store, the per-user cfg.ini). Built
+// before the application object, so nothing has looked at the real home yet.
+class AppTestEnvironment
+{
+public:
+    AppTestEnvironment()
+    {
+        m_home = m_root.path() + QStringLiteral("/home");
+        m_configHome = m_home + QStringLiteral("/.config");
+        m_work = m_root.path() + QStringLiteral("/work");
+        QDir().mkpath(m_configHome);
+        QDir().mkpath(m_work);
+        qputenv("HOME", QFile::encodeName(m_home));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome));
+        QDir::setCurrent(m_work);
+    }
+
+    ~AppTestEnvironment() { QDir::setCurrent(QDir::tempPath()); }
+
+    QString workPath() const { return m_work; }
+    QString configHome() const { return m_configHome; }
+    QString settingsPath() const { return m_work + QStringLiteral("/cfg.ini"); }
+
+private:
+    QTemporaryDir m_root;
+    QString m_home;
+    QString m_configHome;
+    QString m_work;
+};
+
+// cfg.ini as the user (or a vendor) would write it: raw bytes, GBK where not ASCII.
+inline void writeSettingsFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(content), qint64(content.size()));
+}
+
+inline QVariant readSettingsValue(const QString &path, const QString &key)
+{
+    QSettings file(path, QSettings::IniFormat);
+    file.setIniCodec("GBK");
+    return file.value(key);
+}
+
+// main() of a shell test: the environment first, then the application, then the test object.
+template<typename Test> int runAppTest(int argc, char *argv[])
+{
+    AppTestEnvironment environment;
+    QApplication application(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
