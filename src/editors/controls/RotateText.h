@@ -15,6 +15,8 @@ public:
     QString text() const { return m_text; }
 
     QSize sizeHint() const override;
+    // The whole text, never cut.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
