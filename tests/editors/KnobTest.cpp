@@ -113,6 +113,9 @@ private slots:
         QCOMPARE(state.value(), 20);
         input.release();
         QVERIFY(!input.move({200, 0}));
+
+        input.setAcceleration(false, 0.001); // plain dragging as before
+        QCOMPARE(input.horizontalSensitivity(), KnobInputHandler::DefaultSensitivity);
     }
 
     void wheelAndArrowKeysStepTheValue()

@@ -117,6 +117,10 @@ private slots:
         meter.setLevel(-8); // half way: the upper half unlit
         QCOMPARE(colourAt(meter, 6, 40), background);
         QVERIFY(colourAt(meter, 6, 60) != background);
+
+        meter.setEnabled(false); // a disabled meter draws nothing of its own
+        QVERIFY(colourAt(meter, 0, 50) != ControlPalette::dark().meterFrame);
+        QCOMPARE(colourAt(meter, 6, 60), colourAt(meter, 6, 40));
         ControlPalette::setDark(false);
     }
 

@@ -17,14 +17,19 @@ void KnobInputHandler::setSensitivity(double horizontal, double vertical)
 {
     if (m_accelerated)
         return;
-    m_horizontal = horizontal;
-    m_vertical = vertical;
+    m_horizontal = m_chosenHorizontal = horizontal;
+    m_vertical = m_chosenVertical = vertical;
 }
 
 void KnobInputHandler::setAcceleration(bool on, double factor)
 {
     m_accelerated = on;
     m_factor = factor;
+    if (!on) {
+        // Back to the sensitivities chosen for plain dragging, not the last accelerated ones.
+        m_horizontal = m_chosenHorizontal;
+        m_vertical = m_chosenVertical;
+    }
 }
 
 void KnobInputHandler::press(QPointF position)

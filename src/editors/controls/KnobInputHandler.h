@@ -49,6 +49,8 @@ private:
     QPoint m_pressPosition;
     double m_horizontal = DefaultSensitivity;
     double m_vertical = DefaultSensitivity;
+    double m_chosenHorizontal = DefaultSensitivity;
+    double m_chosenVertical = DefaultSensitivity;
     bool m_accelerated = false;
     double m_factor = DefaultAccelerationFactor;
 };
