@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+
+// The colours that the painted controls use, one set per appearance. Painting code takes every
+// colour from here, never from literals of its own.
+//
+// The application announces the effective appearance with setDark() before it applies the
+// matching style sheet; the style change that follows makes the controls read current() again.
+class ControlPalette
+{
+public:
+    static const ControlPalette &light();
+    static const ControlPalette &dark();
+    static const ControlPalette &current();
+    static void setDark(bool dark);
+    static bool isDark();
+
+    // Knob
+    QColor highlightFrame;
+
+    // Fader
+    QColor faderScale;
+    QColor faderGroove;
+
+    // Meter
+    QColor meterFrame;
+    QColor meterBackground;
+    QColor meterTop; // the loudest end
+    QColor meterZero; // at 0 dB
+    QColor meterBottom; // the quietest end
+    QColor reductionStart;
+    QColor reductionEnd;
+
+    // Pop-ups (TipBox, AlertWidget)
+    QColor popupBackground;
+    QColor popupBorder;
+    QColor popupText;
+};

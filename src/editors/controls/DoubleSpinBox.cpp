@@ -1,0 +1,6 @@
+#include "editors/controls/DoubleSpinBox.h"
+
+DoubleSpinBox::DoubleSpinBox(QWidget *parent) : QDoubleSpinBox(parent)
+{
+    setContextMenuPolicy(Qt::NoContextMenu);
+}

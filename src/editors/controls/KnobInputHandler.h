@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPoint>
+
+class KnobState;
+
+// Turns pointer drags, wheel notches and arrow keys into changes of a knob's value.
+//
+// A drag moves the value by a fraction of the range per pixel (the sensitivity): moving right
+// or up raises it. Movements too small to change the value accumulate until they do. In
+// acceleration mode the sensitivity grows with the distance from the press point, updated by
+// tick() every 10 ms while the knob is held.
+class KnobInputHandler
+{
+public:
+    explicit KnobInputHandler(KnobState &state) : m_state(state) { }
+
+    static constexpr double DefaultSensitivity = 0.005;
+    static constexpr double DefaultAccelerationFactor = 5e-5;
+
+    // Ignored while acceleration mode is on.
+    void setSensitivity(double horizontal, double vertical);
+    void setAcceleration(bool on, double factor);
+    bool isAccelerated() const { return m_accelerated; }
+    double accelerationFactor() const { return m_factor; }
+    double horizontalSensitivity() const { return m_horizontal; }
+    double verticalSensitivity() const { return m_vertical; }
+
+    bool isPressed() const { return m_pressed; }
+
+    void press(QPointF position);
+    // Returns true when the drag produced a new value (even one clamped back to the value at a
+    // limit): the knob reports it to its owner.
+    bool move(QPointF position);
+    void tick();
+    void release();
+
+    // The value after a wheel turn of angleDelta eighths of a degree (120 per notch).
+    void wheel(int angleDelta);
+    // Arrow keys step the value; returns false for any other key.
+    bool key(int key);
+
+private:
+    int bounded(long value) const;
+
+    KnobState &m_state;
+    bool m_pressed = false;
+    QPoint m_last;
+    QPoint m_pressPosition;
+    double m_horizontal = DefaultSensitivity;
+    double m_vertical = DefaultSensitivity;
+    double m_chosenHorizontal = DefaultSensitivity;
+    double m_chosenVertical = DefaultSensitivity;
+    bool m_accelerated = false;
+    double m_factor = DefaultAccelerationFactor;
+};

@@ -1,0 +1,6 @@
+#include "editors/controls/TableWidget.h"
+
+TableWidget::TableWidget(QWidget *parent) : QTableWidget(parent)
+{
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
