@@ -23,7 +23,7 @@ namespace {
 
 // Datagrams handled per readyRead; the rest wait for the next turn of the event loop, so a
 // flood never holds the window.
-constexpr int DatagramsPerRead = 64;
+constexpr int DatagramsPerRead = 16;
 
 constexpr QAbstractSocket::BindMode DiscoveryBindMode =
         QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint;

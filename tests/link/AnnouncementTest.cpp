@@ -324,7 +324,7 @@ private slots:
             QByteArray bytes(i % 3 ? 106 : int(random->bounded(0, 300)), '\0');
             for (char &c : bytes)
                 c = char(random->bounded(256));
-            if (bytes.size() == 106 && i % 2) {
+            if (bytes.size() == 106 && i % 16 == 1) { // a new device now and then
                 bytes[104] = 1;
                 bytes[105] = 0;
             }
