@@ -78,12 +78,13 @@ int main(int argc, char *argv[])
     QUdpSocket announcer;
     if (!announcer.bind(address, 0))
         return 2;
-    QTimer announce;
-    QObject::connect(&announce, &QTimer::timeout, [&] {
+    const auto send = [&] {
         announcer.writeDatagram(datagram, QHostAddress(QHostAddress::Broadcast), DiscoveryPort);
-    });
+    };
+    QTimer announce;
+    QObject::connect(&announce, &QTimer::timeout, send);
     announce.start(AnnounceEveryMs);
-    QTimer::singleShot(0, &announce, [&] { announce.timeout({}); });
+    send();
     QTimer::singleShot(parser.value("seconds").toInt() * 1000, [&] { app.exit(1); });
     return app.exec();
 }

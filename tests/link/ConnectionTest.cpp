@@ -214,19 +214,6 @@ private slots:
             QVERIFY(!t.at(0).toBool());
     }
 
-    void silentPeerIsReconnected()
-    {
-        connectToPeer();
-        QSignalSpy timeouts(m_model.get(), &DataModel::tcpConnectTimeout);
-        m_clock.advance(3000);
-        m_model->timeout();
-        QCOMPARE(timeouts.count(), 0);
-        m_clock.advance(1);
-        m_model->timeout();
-        QCOMPARE(timeouts.count(), 1);
-        acceptPeer(); // a fresh attempt
-    }
-
     void ageingAtTheWholeSecondTick()
     {
         startModel(m_closedPort);
@@ -311,16 +298,6 @@ private slots:
 
         m_model->removeDevice(5);
         QVERIFY(m_recorder->take().isEmpty());
-    }
-
-    void selectingTheSameIndexDoesNothing()
-    {
-        connectToPeer();
-        m_recorder->take();
-        m_model->selectDevice(0, false);
-        QVERIFY(m_recorder->take().isEmpty());
-        QCOMPARE(m_model->currentSocket()->state(), QAbstractSocket::ConnectedState);
-        QVERIFY(!m_server.hasPendingConnections());
     }
 
     void loginSendsThePassword_data()
