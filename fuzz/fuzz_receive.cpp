@@ -15,7 +15,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char arg0[] = "fuzz_receive";
     static char *argv[] = {arg0, nullptr};
     static QCoreApplication app(argc, argv);
-    static DataModel model(LinkSettings {}, [] { return qint64(1'700'000'000'000); });
+    // The registry in memory and an ephemeral discovery port: the fuzzer writes no devices.db
+    // and hears no announcements.
+    static DataModel model(
+            [] {
+                LinkSettings settings;
+                settings.broadcastPort = 0;
+                return settings;
+            }(),
+            [] {
+                LinkEnvironment environment =
+                        LinkEnvironment::withClock([] { return qint64(1'700'000'000'000); });
+                environment.registryFile = QStringLiteral(":memory:");
+                return environment;
+            }());
 
     if (size < 1)
         return 0;

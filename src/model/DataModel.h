@@ -2,16 +2,22 @@
 
 #include "link/Clock.h"
 #include "link/DeviceEntry.h"
+#include "link/DeviceRegistry.h"
+#include "link/DiscoverySocket.h"
 #include "link/Frame.h"
 #include "link/FrameReassembler.h"
+#include "link/LinkEnvironment.h"
 #include "link/LinkSettings.h"
 #include "link/MessageId.h"
+#include "link/NetworkInterfaceProvider.h"
 #include "link/UdpBrowsingPacket.h"
 #include "link/WriteThrottle.h"
 
 #include <QAbstractSocket>
+#include <QHostAddress>
 #include <QObject>
 #include <QTimer>
+#include <QUdpSocket>
 #include <QVariant>
 
 #include <memory>
@@ -34,6 +40,8 @@ public:
 
     explicit DataModel(const LinkSettings &settings, Clock clock = systemClock(),
                        QObject *parent = nullptr);
+    // The same with every seam of the link given: clock, network interfaces, registry file.
+    DataModel(const LinkSettings &settings, LinkEnvironment environment, QObject *parent = nullptr);
     ~DataModel() override;
 
     static DataModel *instance();
@@ -65,16 +73,50 @@ public:
     const DeviceEntry &device(int index) const { return *m_devices[size_t(index)]; }
     bool isLoggedIn() const { return m_loggedIn; }
     QTcpSocket *currentSocket() const;
+    // The local address of the current attempt, the first one of the running rotation (null
+    // when none runs), and whether a connection happened since that rotation began.
+    const QHostAddress &boundAddress() const { return m_boundAddress; }
+    const QHostAddress &firstAddress() const { return m_firstAddress; }
+    bool hadConnection() const { return m_hadConnection; }
+    int interfaceCount() const { return m_interfaceCount; }
 
     void selectDevice(int index, bool flag);
-    // Until discovery lands: adds an offline entry for a numeric IPv4 address.
-    int appendDevice(const UDPBrowsingPacket &packet);
+    // A device added by hand under a provisional identifier; returns its index.
+    int addDeviceByAddress(quint32 address);
+    void setDeviceNetwork(int index, quint32 address, quint32 mask, quint32 gateway);
+    void removeDevice(int index);
+
+    // ---- connection and login -------------------------------------------------------------
+    void login(const QString &password, bool remember);
+    // Drops both stored passwords (the device's admin password was changed).
+    void forgetPasswords();
+    const QString &enteredPassword() const { return m_enteredPassword; }
+    const QString &rememberedPassword() const { return m_rememberedPassword; }
+    // Entry points of the system reply handlers: the login result (2,1,1|2) with its one status
+    // byte, and the identifier the connected device reports (2,2,29) when it differs from the
+    // last one reported.
+    void loginReplyReceived(quint8 status);
+    void deviceIdReported(quint32 deviceId);
+
+    // ---- discovery ------------------------------------------------------------------------
+    // Recreates the sockets: the receiving one on the any-address and one per usable interface.
+    void rebuildDiscoverySockets();
+    int discoverySocketCount() const;
+    // One received datagram with the index of the interface it arrived on (0 when unknown).
+    // Tests and the fuzzers feed it directly.
+    void processAnnouncement(const QByteArray &datagram, int interfaceIndex);
+    // Announcements carry the u32 7 at offset 4 (110 bytes).
+    bool alternativeAnnouncementForm() const;
+
+    // ---- registry -------------------------------------------------------------------------
+    DeviceRegistry &registry() { return *m_registry; }
 
 public slots:
     void tcpReadyRead();
     void tcpConnected();
     void tcpStateChanged(QAbstractSocket::SocketState state);
     void timeout();
+    void udpReadyRead();
 
 signals:
     void tcpSyncToUI(uchar type, uchar subType, uchar funcId, uchar channel, uchar other,
@@ -83,6 +125,19 @@ signals:
     void tcpConnectTimeout(bool exhausted);
     void deviceListNetworkChanged(int index);
     void deviceListSelectionChanged(int index, bool flag);
+    void deviceListAdd(DataModel::UDPBrowsingPacket *packet, bool online);
+    void deviceListRemove(int index);
+    void deviceListIPAddressChanged(uint index, uint address);
+    void deviceListModelChanged(uint index, QString model);
+    void deviceListARMVersionChanged(uint index, uchar major, uchar minor, uchar patch);
+    void deviceListDSPVersionChanged(uint index, uchar major, uchar minor, uchar patch);
+    void deviceListSerialNumberChanged(uint index, QString serialNumber);
+    void deviceListLocationChanged(uint index, QString location);
+    void deviceListDescriptionChanged(uint index, QString description);
+    void deviceListFaultChanged(uint index, bool fault);
+    void deviceListPresetChanged(uint index, QString preset);
+    void deviceListRunTimeChanged(uint index, uint run, uint total);
+    void deviceListDeviceIDChanged(uint index, uint deviceId);
 
 private:
     // ---- transport ----
@@ -97,15 +152,27 @@ private:
     // ---- connection and login ----
     void startConnectionAttempt();
     void connectSocket(DeviceEntry &entry);
+    void releaseSocket(DeviceEntry &entry);
     int indexOfSocket(const QObject *socket) const;
-    // Called by the reply dispatcher: the login result (2,1,1|2) with its one status byte, and
-    // the device identifier the connected device reports (2,2,29).
-    void loginReplyReceived(quint8 status);
-    void deviceIdReported(quint32 deviceId);
+    void applySelection(int index, bool flag);
+    void checkInterfaces();
+    void ageDevices();
+    void sendClock();
+    // Clears what the parameter mirror keeps per login: the USB list counts and device id.
+    void resetLoginState();
 
     // ---- discovery ----
+    void startDeviceLink(LinkEnvironment &environment);
+    int indexOfDevice(quint32 deviceId) const;
+    int appendEntry(const UDPBrowsingPacket &packet, bool online);
+    void addDiscoveredDevice(const UDPBrowsingPacket &packet, int interfaceIndex);
+    void updateDiscoveredDevice(int index, const UDPBrowsingPacket &packet, int interfaceIndex);
+    QHostAddress localAddressFor(int interfaceIndex, quint32 deviceAddress) const;
+    std::unique_ptr<QUdpSocket> bindDiscoverySocket(const QHostAddress &address);
+    quint8 connectedArmMajor() const;
 
     // ---- registry ----
+    void loadRegistry(const QString &fileName);
 
     // ---- parameter mirror ----
 
@@ -125,4 +192,15 @@ private:
     int m_currentIndex = -1;
     bool m_loggedIn = false;
     qint64 m_tickCount = 0;
+    QString m_enteredPassword;
+    QString m_rememberedPassword;
+    QHostAddress m_boundAddress;
+    QHostAddress m_firstAddress;
+    bool m_hadConnection = true;
+    int m_interfaceCount = 0;
+
+    std::unique_ptr<NetworkInterfaceProvider> m_interfaces;
+    std::unique_ptr<QUdpSocket> m_announcementSocket;
+    std::vector<DiscoverySocket> m_discoverySockets;
+    std::unique_ptr<DeviceRegistry> m_registry;
 };

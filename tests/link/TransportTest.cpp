@@ -1,10 +1,12 @@
 #include "model/DataModel.h"
 #include "support/FakeClock.h"
+#include "support/TestLinkEnvironment.h"
 
 #include <QHostAddress>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The send operations and the transport tick of DataModel against a loopback peer.
@@ -13,6 +15,7 @@ class TransportTest : public QObject
     Q_OBJECT
 
     FakeClock m_clock;
+    QTemporaryDir m_dir;
     QTcpServer m_server;
     std::unique_ptr<DataModel> m_model;
     QTcpSocket *m_peer = nullptr;
@@ -42,18 +45,16 @@ private slots:
     void init()
     {
         QVERIFY(m_server.listen(QHostAddress::LocalHost, 0));
-        LinkSettings settings;
-        settings.controlPort = m_server.serverPort();
-        m_model = std::make_unique<DataModel>(settings, m_clock.clock());
-        UdpBrowsingPacket packet;
-        packet.deviceId = 7;
-        packet.ipAddress = QHostAddress(QHostAddress::LocalHost).toIPv4Address();
-        m_model->appendDevice(packet);
+        LinkSettings settings = testLinkSettings(m_server.serverPort());
+        m_model = std::make_unique<DataModel>(
+                settings, testLinkEnvironment(m_clock, m_dir.filePath("devices.db")));
+        m_model->addDeviceByAddress(QHostAddress(QHostAddress::LocalHost).toIPv4Address());
     }
 
     void cleanup()
     {
         m_model.reset();
+        QFile::remove(m_dir.filePath("devices.db")); // every case starts with no known device
         m_server.close();
         m_peer = nullptr;
     }
