@@ -2,8 +2,9 @@
 
 #include "SimStore.h"
 
-#include "link/ByteReader.h"
 #include "link/ByteWriter.h"
+
+namespace sim {
 
 namespace Announcement {
 
@@ -32,20 +33,6 @@ QByteArray encode(const SimStore &store, int form)
     return out;
 }
 
-std::optional<Command> decodeCommand(const QByteArray &datagram)
-{
-    ByteReader in(datagram);
-    Command c;
-    c.deviceId = in.u32();
-    c.command = in.u32();
-    const quint32 length = in.u32();
-    if (!in.ok() || c.command != Command::SetNetwork || length != 12
-        || in.remaining() != int(length))
-        return std::nullopt;
-    c.address = in.u32();
-    c.netmask = in.u32();
-    c.gateway = in.u32();
-    return c;
-}
-
 } // namespace Announcement
+
+} // namespace sim

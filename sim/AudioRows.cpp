@@ -1,8 +1,10 @@
 // The audio parameter messages (type 3): one subType per processing module.
-#include "LevelModel.h"
+#include "Levels.h"
 #include "RowKit.h"
 
 #include <optional>
+
+namespace sim {
 
 namespace {
 
@@ -492,3 +494,5 @@ void addAudioRows(MessageTable &table)
     addMixRows(table);
     addOutputRows(table);
 }
+
+} // namespace sim

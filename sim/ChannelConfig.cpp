@@ -1,5 +1,7 @@
 #include "ChannelConfig.h"
 
+namespace sim {
+
 namespace {
 
 const ChannelConfig Configs[] = {
@@ -27,3 +29,5 @@ QStringList ChannelConfig::names()
         list << c.name;
     return list;
 }
+
+} // namespace sim

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace sim {
+
 // One of the five channel configurations a processor is built in. Analog channels count from
 // channel 1; a Dante module adds four receive and four transmit channels as channels 13..16.
 // The USB pair (channel indices 16 and 17) exists in every configuration.
@@ -28,3 +30,5 @@ private:
         return channel < count || channel == 16 || channel == 17 || isDanteChannel(channel);
     }
 };
+
+} // namespace sim

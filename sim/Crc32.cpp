@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace sim {
+
 namespace {
 
 std::array<quint32, 256> makeTable()
@@ -26,3 +28,5 @@ quint32 crc32(const char *data, int size)
         c = table[(c ^ quint8(data[i])) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
+
+} // namespace sim

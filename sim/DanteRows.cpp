@@ -2,6 +2,8 @@
 // module answer them; the session checks that.
 #include "RowKit.h"
 
+namespace sim {
+
 namespace {
 
 using namespace Rows;
@@ -84,3 +86,5 @@ void addDanteRows(MessageTable &t)
         return true;
     }));
 }
+
+} // namespace sim

@@ -1,5 +1,7 @@
 #include "MessageTable.h"
 
+namespace sim {
+
 MessageTable::MessageTable()
 {
     addSystemRows(*this);
@@ -67,3 +69,5 @@ QVector<QByteArray> MessageTable::answerSet(const MessageRow &row, const SimStor
     }
     return {source->reply(store, selector)};
 }
+
+} // namespace sim

@@ -5,6 +5,8 @@
 #include "link/ByteReader.h"
 #include "link/ByteWriter.h"
 
+namespace sim {
+
 namespace PresetImage {
 
 namespace {
@@ -111,3 +113,5 @@ std::optional<std::array<PresetSlot, PresetSlots>> importAll(const QByteArray &i
 }
 
 } // namespace PresetImage
+
+} // namespace sim

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace sim {
+
 // The preset images the processor exports and imports. An image starts (one slot) or ends (all
 // slots) with its check word: the CRC-32 of the image's format descriptor, which names the
 // format, the kind of image, the channel configuration and the size of a set-up. A control
@@ -32,3 +34,5 @@ std::optional<std::array<PresetSlot, PresetSlots>> importAll(const QByteArray &i
                                                              const ChannelConfig &config);
 
 } // namespace PresetImage
+
+} // namespace sim

@@ -5,6 +5,8 @@
 #include "link/ByteReader.h"
 #include "link/ByteWriter.h"
 
+namespace sim {
+
 namespace {
 
 QByteArray header(quint8 kind, quint16 value)
@@ -109,3 +111,5 @@ QByteArray PresetTransfer::refuse(const QString &why)
     m_refusal = why;
     return {};
 }
+
+} // namespace sim

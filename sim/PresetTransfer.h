@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace sim {
+
 class SimStore;
 
 // The block exchanges of preset export and import with one control program.
@@ -33,3 +35,5 @@ private:
     int m_nextBlock = -1;
     QString m_refusal;
 };
+
+} // namespace sim

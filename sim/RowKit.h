@@ -2,9 +2,12 @@
 
 #include "MessageTable.h"
 #include "SimStore.h"
-#include "SimWire.h"
+#include "WireReader.h"
+#include "WireWriter.h"
 
 #include <type_traits>
+
+namespace sim {
 
 // Builders for the recurring message shapes. A field accessor is a generic lambda that returns a
 // reference into the store, e.g. [](auto &s, int ch) -> auto & { return s.audio.inputs[ch].mute; },
@@ -168,3 +171,5 @@ inline MessageRow command(MessageId id, std::function<bool(SimStore &, const QBy
 }
 
 } // namespace Rows
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include "SimLog.h"
 
+namespace sim {
+
 SimAnnouncer::SimAnnouncer(std::function<QByteArray()> datagram, QObject *parent)
     : QObject(parent), m_datagram(std::move(datagram))
 {
@@ -36,3 +38,5 @@ void SimAnnouncer::announceNow()
         qCDebug(lcSim) << "announcement not sent:" << m_socket.errorString();
     emit announced(datagram);
 }
+
+} // namespace sim

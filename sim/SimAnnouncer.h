@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace sim {
+
 // Sends the processor's announcement at a fixed pace to one target (a host, or a broadcast
 // address inside a test namespace), from the processor's own address.
 class SimAnnouncer : public QObject
@@ -36,3 +38,5 @@ private:
     quint16 m_port = 0;
     bool m_paused = false;
 };
+
+} // namespace sim

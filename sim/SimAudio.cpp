@@ -1,28 +1,9 @@
 #include "SimAudio.h"
 
-#include "SimWire.h"
+#include "WireReader.h"
+#include "WireWriter.h"
 
-std::array<EqBand, EqBands> InputSetup::startBands()
-{
-    std::array<EqBand, EqBands> bands {};
-    for (int b = 0; b < EqBands; ++b)
-        bands[b].frequency = eqStartFrequency(b);
-    return bands;
-}
-
-void InputSetup::resetFilters()
-{
-    highPass = PassFilter::highPass();
-    lowPass = PassFilter::lowPass();
-    eq = startBands();
-}
-
-void OutputSetup::resetFilters()
-{
-    highPass = PassFilter::highPass();
-    lowPass = PassFilter::lowPass();
-    eq = InputSetup::startBands();
-}
+namespace sim {
 
 QByteArray SimAudio::serialize() const
 {
@@ -42,3 +23,5 @@ int SimAudio::serializedSize()
     static const int size = SimAudio().serialize().size();
     return size;
 }
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include <QNetworkDatagram>
 
+namespace sim {
+
 SimCommandListener::SimCommandListener(QObject *parent) : QObject(parent)
 {
     connect(&m_socket, &QUdpSocket::readyRead, this, &SimCommandListener::readDatagrams);
@@ -18,7 +20,9 @@ void SimCommandListener::readDatagrams()
 {
     while (m_socket.hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_socket.receiveDatagram();
-        if (const auto command = Announcement::decodeCommand(datagram.data()))
+        if (const auto command = NetworkCommand::decode(datagram.data()))
             emit commandReceived(*command);
     }
 }
+
+} // namespace sim

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "Announcement.h"
+#include "NetworkCommand.h"
 
 #include <QObject>
 #include <QUdpSocket>
+
+namespace sim {
 
 // Receives the network-change command. A control program broadcasts it, and on Linux only a
 // socket bound to the any-address hears broadcasts, so it listens on every address; several
@@ -21,10 +23,12 @@ public:
     QString errorString() const { return m_socket.errorString(); }
 
 signals:
-    void commandReceived(const Announcement::Command &command);
+    void commandReceived(const NetworkCommand &command);
 
 private:
     void readDatagrams();
 
     QUdpSocket m_socket;
 };
+
+} // namespace sim

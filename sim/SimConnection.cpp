@@ -7,6 +7,8 @@
 
 #include <QTcpSocket>
 
+namespace sim {
+
 namespace {
 
 // Stray bytes between replies: never a header byte, so a reader resynchronises on the next
@@ -134,3 +136,5 @@ void SimConnection::finish()
     qCInfo(lcSim) << "client disconnected";
     emit closed(this);
 }
+
+} // namespace sim

@@ -9,6 +9,9 @@
 #include <QTimer>
 
 class QTcpSocket;
+
+namespace sim {
+
 class SimDevice;
 
 // One control connection: cuts frames out of the stream, lets the session answer them and
@@ -52,3 +55,5 @@ private:
     bool m_closing = false;
     bool m_finished = false;
 };
+
+} // namespace sim

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace sim {
+
 SimDante SimDante::forDevice(quint32 deviceId)
 {
     SimDante d;
@@ -60,3 +62,5 @@ void SimDante::advance(int seconds)
 {
     restartSeconds = qMax(restartSeconds - seconds, 0);
 }
+
+} // namespace sim

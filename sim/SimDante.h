@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace sim {
+
 // The Dante network-audio module of the processors that carry one.
 struct SimDante
 {
@@ -36,3 +38,5 @@ struct SimDante
     void reboot(int seconds);
     void advance(int seconds);
 };
+
+} // namespace sim

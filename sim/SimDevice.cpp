@@ -1,6 +1,7 @@
 #include "SimDevice.h"
 
 #include "Announcement.h"
+#include "NetworkCommand.h"
 #include "SimAnnouncer.h"
 #include "SimCommandListener.h"
 #include "SimConnection.h"
@@ -10,6 +11,8 @@
 #include <QTcpSocket>
 
 #include <algorithm>
+
+namespace sim {
 
 namespace {
 
@@ -202,7 +205,7 @@ void SimDevice::finishReboot()
     emit rebootFinished();
 }
 
-void SimDevice::networkCommand(const Announcement::Command &command)
+void SimDevice::networkCommand(const NetworkCommand &command)
 {
     if (command.deviceId != m_store.system.deviceId)
         return;
@@ -213,3 +216,5 @@ void SimDevice::networkCommand(const Announcement::Command &command)
     emit networkChanged();
     m_announcer->announceNow();
 }
+
+} // namespace sim

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Announcement.h"
 #include "MessageTable.h"
+#include "NetworkCommand.h"
 #include "SimOptions.h"
 #include "SimSession.h"
 #include "SimStore.h"
@@ -17,6 +17,9 @@
 #include <vector>
 
 class QTcpServer;
+
+namespace sim {
+
 class SimAnnouncer;
 class SimCommandListener;
 class SimConnection;
@@ -77,7 +80,7 @@ private:
     void presetLoadStep();
     void beginReboot(const FirmwareVersion &version);
     void finishReboot();
-    void networkCommand(const Announcement::Command &command);
+    void networkCommand(const NetworkCommand &command);
 
     SimOptions m_options;
     Clock m_clock;
@@ -99,3 +102,5 @@ private:
     FirmwareVersion m_nextVersion {};
     QString m_error;
 };
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace sim {
+
 // Faults of the link that a test or a demonstration asks the processor to show. Faults of the
 // hardware (DSP, codec, supply rails) are part of the processor's state instead.
 struct SimFaults
@@ -12,3 +14,5 @@ struct SimFaults
     bool byteByByte = false; // send replies one byte at a time
     int rejectUpgrade = 0; // 254 or 255: refuse every firmware image with that status
 };
+
+} // namespace sim

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace sim {
+
 using FirmwareVersion = std::array<quint8, 3>; // major, minor, patch
 
 // What a simulated processor is: the properties given on its command line.
@@ -27,3 +29,5 @@ inline QByteArray builtInPassword()
 {
     return QByteArrayLiteral("#*qubit*");
 }
+
+} // namespace sim

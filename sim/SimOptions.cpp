@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace sim {
+
 // The simulator is a developer's tool outside the translated areas of the program: its
 // command-line texts are English only.
 namespace {
@@ -245,3 +247,5 @@ std::optional<SimOptions> SimOptions::parse(const QStringList &arguments, QStrin
     }
     return read(parser, error);
 }
+
+} // namespace sim

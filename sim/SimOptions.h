@@ -2,6 +2,7 @@
 
 #include "SimFaults.h"
 #include "SimIdentity.h"
+#include "SimTiming.h"
 
 #include <QHostAddress>
 #include <QStringList>
@@ -10,14 +11,7 @@
 
 class QCommandLineParser;
 
-// Pacing of what the processor does by itself.
-struct SimTiming
-{
-    int announceMs = 1000; // between announcements
-    int rebootMs = 5000; // a firmware upgrade's reboot, until the processor announces again
-    int loadStepMs = 200; // between the progress reports of a preset load (five steps)
-    int tickMs = 100; // housekeeping: USB player, Dante module, connection faults
-};
+namespace sim {
 
 // Everything the command line of vexatarn-sim sets.
 struct SimOptions
@@ -42,3 +36,5 @@ struct SimOptions
     // Parses an argument list (the program name first), for tests.
     static std::optional<SimOptions> parse(const QStringList &arguments, QString *error);
 };
+
+} // namespace sim

@@ -5,6 +5,8 @@
 
 #include "link/Frame.h"
 
+namespace sim {
+
 namespace {
 
 constexpr MessageId PresetListId {3, 32, 1};
@@ -164,3 +166,5 @@ SimSession::Result SimSession::upgrade(const QByteArray &payload)
         r.installed = outcome.version;
     return r;
 }
+
+} // namespace sim

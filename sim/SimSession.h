@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Outgoing.h"
 #include "PresetTransfer.h"
 #include "SimFaults.h"
 #include "UpgradeReceiver.h"
@@ -12,15 +13,10 @@
 
 #include <optional>
 
+namespace sim {
+
 class MessageTable;
 class SimStore;
-
-// One frame the processor sends.
-struct Outgoing
-{
-    MessageId id;
-    QByteArray payload;
-};
 
 // The processor's side of one control connection, without the socket: login state, the answers
 // to queries and sets, and the preset and firmware block exchanges. Queries are answered at
@@ -58,3 +54,5 @@ private:
     PresetTransfer m_presets;
     UpgradeReceiver m_upgrade;
 };
+
+} // namespace sim

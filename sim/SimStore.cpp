@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+namespace sim {
+
 namespace {
 
 QByteArray modelFor(const ChannelConfig &config)
@@ -121,3 +123,5 @@ void SimStore::reboot(const FirmwareVersion &armVersion)
     ++system.bootCount;
     bootTime = now;
 }
+
+} // namespace sim

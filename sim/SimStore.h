@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelConfig.h"
+#include "PresetSlot.h"
 #include "SimAudio.h"
 #include "SimDante.h"
 #include "SimIdentity.h"
@@ -9,16 +10,7 @@
 
 #include <array>
 
-constexpr int PresetSlots = 32;
-constexpr quint8 NoPreset = 0xFF;
-constexpr int NameSize = 16;
-
-struct PresetSlot
-{
-    bool used = false;
-    QByteArray name;
-    SimAudio audio;
-};
+namespace sim {
 
 // The processor's state: what every reply reads and every set writes. Plain data with the
 // start values of a processor fresh from the factory; no sockets, no timers.
@@ -53,3 +45,5 @@ public:
     qint64 now = 0; // the device clock (ms since the epoch) for the request being answered
     qint64 bootTime = 0;
 };
+
+} // namespace sim

@@ -1,5 +1,7 @@
 #include "SimSystem.h"
 
+namespace sim {
+
 namespace {
 
 // In the order the supply rails are reported.
@@ -42,3 +44,5 @@ QStringList SimSystem::faultNames()
         names << QLatin1String(rail);
     return names;
 }
+
+} // namespace sim

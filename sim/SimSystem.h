@@ -8,6 +8,8 @@
 
 #include <array>
 
+namespace sim {
+
 constexpr int GpioPorts = 8;
 constexpr int GpioRecordSize = 65;
 
@@ -63,3 +65,5 @@ struct SimSystem
     bool injectFault(const QString &name);
     static QStringList faultNames();
 };
+
+} // namespace sim

@@ -2,6 +2,8 @@
 
 #include "link/ByteReader.h"
 
+namespace sim {
+
 SimUsb::SimUsb()
     : m_playList {{QStringLiteral("Opening Theme.mp3"), 214},
                   {QStringLiteral("Background Loop.wav"), 61},
@@ -180,3 +182,5 @@ void SimUsb::advance(int seconds)
         }
     }
 }
+
+} // namespace sim

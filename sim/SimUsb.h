@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+namespace sim {
+
 // The USB player and recorder of the processor: a play list and a record list of a few files on
 // the inserted stick, a play state machine with position, and a recorder that adds a file to
 // the record list when it stops.
@@ -61,3 +63,5 @@ private:
     int m_recordCurrent = -1;
     quint32 m_shuffleSeed = 12345;
 };
+
+} // namespace sim

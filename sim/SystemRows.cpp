@@ -1,7 +1,9 @@
 // The system messages (type 2): identity and status, labels, USB player and recorder, GPIO,
 // data sync. Login and passwords belong to the session.
-#include "LevelModel.h"
+#include "Levels.h"
 #include "RowKit.h"
+
+namespace sim {
 
 namespace {
 
@@ -278,3 +280,5 @@ void addSystemRows(MessageTable &table)
     addUsbRows(table);
     addGpioAndSyncRows(table);
 }
+
+} // namespace sim

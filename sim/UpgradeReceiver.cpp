@@ -3,6 +3,8 @@
 #include "link/ByteReader.h"
 #include "link/ByteWriter.h"
 
+namespace sim {
+
 UpgradeReceiver::Outcome UpgradeReceiver::handle(const QByteArray &payload, quint16 identifier,
                                                  int reject)
 {
@@ -58,3 +60,5 @@ UpgradeReceiver::Outcome UpgradeReceiver::fail(int status)
     outcome.status = status;
     return outcome;
 }
+
+} // namespace sim

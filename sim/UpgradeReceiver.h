@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QVector>
 
+namespace sim {
+
 // The firmware upgrade exchange with one control program:
 //   00 00 -> ready: 00 00 identifier;  00 01 b data -> 00 01 b per block.
 // A block shorter than 512 bytes ends the image. Its last 10 bytes are the trailer:
@@ -34,3 +36,5 @@ private:
     int m_nextBlock = 0;
     QByteArray m_image;
 };
+
+} // namespace sim

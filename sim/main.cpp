@@ -16,10 +16,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXATARN_VERSION));
 
     QCommandLineParser parser;
-    SimOptions::declare(parser);
+    sim::SimOptions::declare(parser);
     parser.process(app);
     QString error;
-    const auto options = SimOptions::read(parser, &error);
+    const auto options = sim::SimOptions::read(parser, &error);
     if (!options) {
         std::fprintf(stderr, "vexatarn-sim: %s\n", qPrintable(error));
         return 2;
@@ -29,13 +29,13 @@ int main(int argc, char *argv[])
     else if (!options->quiet)
         QLoggingCategory::setFilterRules(QStringLiteral("vexatarn.sim.info=true"));
 
-    SimDevice device(*options);
+    sim::SimDevice device(*options);
     const quint16 port = device.start();
     if (port == 0) {
         std::fprintf(stderr, "vexatarn-sim: %s\n", qPrintable(device.errorString()));
         return 1;
     }
-    const SimStore &store = device.store();
+    const sim::SimStore &store = device.store();
     qCInfo(lcSim).noquote() << QStringLiteral("%1 %2 (id %3) listening on %4:%5, announcing to "
                                               "%6:%7, commands on port %8")
                                        .arg(QString::fromLocal8Bit(store.system.model),

@@ -14,18 +14,21 @@
 
 Q_DECLARE_METATYPE(MessageId)
 
+using sim::builtInPassword;
+using sim::SimOptions;
+
 // A raw control client for the simulator tests: frames built with the codec and cut with the
 // reassembler, never with the application's model. Waits are bounded waits for socket data.
-struct SimReply
-{
-    MessageId id;
-    quint8 flag = 0;
-    QByteArray payload;
-};
-
 class SimClient
 {
 public:
+    struct Reply
+    {
+        MessageId id;
+        quint8 flag = 0;
+        QByteArray payload;
+    };
+
     SimClient()
     {
         QObject::connect(&socket, &QTcpSocket::readyRead, [this] {
@@ -49,7 +52,7 @@ public:
             return false;
         if (!expectGreeting)
             return true;
-        const QList<SimReply> greeting = take(1);
+        const QList<Reply> greeting = take(1);
         return greeting.size() == 1 && greeting[0].id == MessageId {2, 1, 1}
         && greeting[0].payload == QByteArray(1, '\0');
     }
@@ -61,7 +64,7 @@ public:
     }
 
     // Waits until at least `count` frames have arrived (or the time is up) and hands them out.
-    QList<SimReply> take(int count, int timeoutMs = 5000)
+    QList<Reply> take(int count, int timeoutMs = 5000)
     {
         QElapsedTimer timer;
         timer.start();
@@ -69,29 +72,29 @@ public:
             QSignalSpy spy(&socket, &QTcpSocket::readyRead);
             spy.wait(int(qMax<qint64>(timeoutMs - timer.elapsed(), 1)));
         }
-        const QList<SimReply> out = received.mid(0, count);
+        const QList<Reply> out = received.mid(0, count);
         received = received.mid(count);
         return out;
     }
 
     // The replies to one query. A marker query follows it, so that a query the processor does
     // not answer shows as an empty list without waiting for silence.
-    QList<SimReply> query(MessageId id, const QByteArray &payload = {})
+    QList<Reply> query(MessageId id, const QByteArray &payload = {})
     {
         return exchange(id, Frame::ReadRequest, payload);
     }
-    QList<SimReply> set(MessageId id, const QByteArray &payload)
+    QList<Reply> set(MessageId id, const QByteArray &payload)
     {
         return exchange(id, Frame::WriteRequest, payload);
     }
-    QList<SimReply> exchange(MessageId id, quint8 flag, const QByteArray &payload)
+    QList<Reply> exchange(MessageId id, quint8 flag, const QByteArray &payload)
     {
         const MessageId marker = id == Marker ? OtherMarker : Marker;
         send(id, flag, payload);
         send(marker, Frame::ReadRequest);
-        QList<SimReply> replies;
+        QList<Reply> replies;
         for (;;) {
-            const QList<SimReply> one = take(1);
+            const QList<Reply> one = take(1);
             if (one.isEmpty() || one[0].id == marker)
                 return replies;
             replies += one;
@@ -100,13 +103,13 @@ public:
     // The single reply payload of a query, or a null array.
     QByteArray ask(MessageId id, const QByteArray &payload = {})
     {
-        const QList<SimReply> replies = query(id, payload);
+        const QList<Reply> replies = query(id, payload);
         return replies.size() == 1 ? replies[0].payload : QByteArray();
     }
 
     quint8 login(const QByteArray &password = builtInPassword(), quint8 funcId = 1)
     {
-        const QList<SimReply> r = set({2, 1, funcId}, password);
+        const QList<Reply> r = set({2, 1, funcId}, password);
         return r.size() == 1 && r[0].payload.size() == 1 ? quint8(r[0].payload[0]) : 0xEE;
     }
 
@@ -115,7 +118,7 @@ public:
 
     QTcpSocket socket;
     FrameReassembler frames;
-    QList<SimReply> received;
+    QList<Reply> received;
     QByteArray raw;
     int chunks = 0;
 };

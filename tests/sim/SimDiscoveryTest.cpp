@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QUdpSocket>
 
+using namespace sim;
+
 // Announcements, the network-change command, processors side by side, and the program itself.
 class SimDiscoveryTest : public QObject
 {

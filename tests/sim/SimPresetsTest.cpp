@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using namespace sim;
+
 // Presets on the simulated processor: save, load with progress, rename, delete, and the export
 // and import block exchanges through files, as a control program runs them.
 class SimPresetsTest : public QObject
@@ -32,7 +34,7 @@ class SimPresetsTest : public QObject
     // Exports through the block exchange into a file, as the preset dialog does.
     QByteArray exportTo(const QString &path, quint8 funcId, const QByteArray &start)
     {
-        const QList<SimReply> head = m_client->query({3, 32, funcId}, start);
+        const QList<SimClient::Reply> head = m_client->query({3, 32, funcId}, start);
         if (head.size() != 1 || head[0].payload.size() != 4)
             return {};
         ByteReader in(head[0].payload);
@@ -60,7 +62,7 @@ class SimPresetsTest : public QObject
         if (!file.open(QIODevice::ReadOnly))
             return -2;
         const QByteArray image = file.readAll();
-        const QList<SimReply> head = m_client->set({3, 32, funcId}, start);
+        const QList<SimClient::Reply> head = m_client->set({3, 32, funcId}, start);
         if (head.size() != 1 || head[0].payload.size() != 6)
             return -3;
         const QByteArray word = head[0].payload.mid(2);
@@ -71,7 +73,7 @@ class SimPresetsTest : public QObject
         for (int b = 0; b < blocks; ++b) {
             const QByteArray block =
                     ByteWriter().u8(0).u8(1).u16(quint16(b)).bytes(image.mid(b * 512, 512));
-            const QList<SimReply> ack = m_client->set({3, 32, funcId}, block);
+            const QList<SimClient::Reply> ack = m_client->set({3, 32, funcId}, block);
             if (ack.size() != 1
                 || ack[0].payload != QByteArray(ByteWriter().u8(0).u8(1).u16(quint16(b))))
                 break;
@@ -102,7 +104,7 @@ private slots:
     void saveRenameLoadAndDelete()
     {
         m_client->set({3, 7, 2}, hex("00") + f32(-7));
-        const QList<SimReply> saved = m_client->set({3, 32, 2}, hex("04"));
+        const QList<SimClient::Reply> saved = m_client->set({3, 32, 2}, hex("04"));
         QCOMPARE(saved.size(), 1);
         QVERIFY(saved[0].id == MessageId({3, 32, 1}));
         QCOMPARE(quint8(saved[0].payload[0]), quint8(4));
@@ -113,10 +115,10 @@ private slots:
 
         m_client->set({3, 7, 2}, hex("00") + f32(3));
         m_client->send({3, 32, 9}, Frame::WriteRequest, hex("04"));
-        const QList<SimReply> progress = m_client->take(6);
+        const QList<SimClient::Reply> progress = m_client->take(6);
         QCOMPARE(progress.size(), 6);
         QByteArray percentages;
-        for (const SimReply &p : progress) {
+        for (const SimClient::Reply &p : progress) {
             QVERIFY(p.id == MessageId({3, 32, 9}));
             percentages += p.payload;
         }
@@ -214,7 +216,7 @@ private slots:
     {
         SimClient stranger;
         QVERIFY(stranger.open(m_device->controlPort()));
-        const QList<SimReply> reply = stranger.query({3, 32, 16}, hex("0000"));
+        const QList<SimClient::Reply> reply = stranger.query({3, 32, 16}, hex("0000"));
         QCOMPARE(reply.size(), 1);
         QVERIFY(reply[0].id == MessageId({2, 1, 1}));
         QCOMPARE(m_client->query({3, 32, 18}, hex("000007")).value(0).payload,

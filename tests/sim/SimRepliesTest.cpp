@@ -1,5 +1,7 @@
 #include "SimClient.h"
 
+using namespace sim;
+
 // The replies of the simulated processor: every query of the poll gets the catalogue's layout,
 // selectors are honoured, and a few fixed states are answered byte for byte.
 class SimRepliesTest : public QObject
@@ -125,7 +127,7 @@ private slots:
         QFETCH(int, replies);
         QFETCH(int, length);
         open(QStringLiteral("12x12+Dante4x4"));
-        const QList<SimReply> got = m_client->query(id, selector);
+        const QList<SimClient::Reply> got = m_client->query(id, selector);
         QCOMPARE(got.size(), replies);
         for (int i = 0; i < got.size(); ++i) {
             QVERIFY(got[i].id == id);

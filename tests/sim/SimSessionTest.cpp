@@ -1,5 +1,7 @@
 #include "SimClient.h"
 
+using namespace sim;
+
 // Login rules and passwords, and the link faults the processor shows on request.
 class SimSessionTest : public QObject
 {
@@ -63,12 +65,12 @@ private slots:
         options.identity.userPassword = user;
         SimClient client;
         QVERIFY(client.open(start(options))); // greeted with "nobody logged in"
-        const QList<SimReply> reply = client.set({2, 1, funcId}, password);
+        const QList<SimClient::Reply> reply = client.set({2, 1, funcId}, password);
         QCOMPARE(reply.size(), 1);
         QVERIFY(reply[0].id == MessageId({2, 1, funcId}));
         QCOMPARE(reply[0].payload, QByteArray(1, char(status)));
         // A set goes through only when logged in.
-        const QList<SimReply> echo = client.set({2, 2, 16}, hex("01"));
+        const QList<SimClient::Reply> echo = client.set({2, 2, 16}, hex("01"));
         QCOMPARE(echo.size(), 1);
         QCOMPARE(echo[0].id == MessageId({2, 1, 1}), status != 1);
         QCOMPARE(client.ask({2, 2, 16}), status == 1 ? hex("01") : hex("00"));

@@ -1,9 +1,9 @@
 #include "SimClient.h"
 
-#include "LevelModel.h"
-
 #include <QNetworkDatagram>
 #include <QUdpSocket>
+
+using namespace sim;
 
 // Sets change what later replies say, related values follow, and nothing but the login changes
 // anything before a login.
@@ -113,7 +113,7 @@ private slots:
         open(QStringLiteral("12x12+Dante4x4"));
         if (queryId == MessageId {})
             queryId = setId;
-        const QList<SimReply> echo = m_client->set(setId, setPayload);
+        const QList<SimClient::Reply> echo = m_client->set(setId, setPayload);
         QVERIFY(echo.size() <= 1);
         const QByteArray reply = m_client->ask(queryId, selector);
         QCOMPARE(reply.mid(offset, expected.size()).toHex(' '), expected.toHex(' '));
@@ -189,7 +189,7 @@ private slots:
         open();
         SimClient other;
         QVERIFY(other.open(m_device->controlPort()));
-        const QList<SimReply> refused = other.set({3, 1, 2}, hex("0001"));
+        const QList<SimClient::Reply> refused = other.set({3, 1, 2}, hex("0001"));
         QCOMPARE(refused.size(), 1);
         QVERIFY(refused[0].id == MessageId({2, 1, 1}));
         QCOMPARE(refused[0].payload, hex("00"));
@@ -215,7 +215,7 @@ private slots:
         m_device->housekeeping();
         m_client->set({2, 5, 19}, hex("00"));
         QCOMPARE(m_client->ask({2, 5, 16}), hex("03000000"));
-        const QList<SimReply> records = m_client->query({2, 5, 17});
+        const QList<SimClient::Reply> records = m_client->query({2, 5, 17});
         QCOMPARE(records.size(), 3);
         QCOMPARE(records[2].payload, hex("02000000 02000000") + QByteArray("REC0003.wav"));
     }

@@ -1,5 +1,7 @@
 #include "SimClient.h"
 
+using namespace sim;
+
 // The firmware upgrade exchange: ready reply, one acknowledgement per block, refusals, and the
 // pretended reboot into the version of the image's trailer.
 class SimUpgradeTest : public QObject
@@ -44,16 +46,16 @@ class SimUpgradeTest : public QObject
     }
 
     // Sends the whole image; returns the replies to the last block sent.
-    QList<SimReply> sendImage(const QByteArray &image)
+    QList<SimClient::Reply> sendImage(const QByteArray &image)
     {
-        const QList<SimReply> ready = m_client->set({1, 1, 1}, hex("0000"));
+        const QList<SimClient::Reply> ready = m_client->set({1, 1, 1}, hex("0000"));
         if (ready.size() != 1 || ready[0].payload != hex("00005456"))
             return {};
         const int blocks = image.size() / 512 + 1;
         for (int b = 0; b < blocks; ++b) {
             m_lastBlock = b;
             m_client->send({1, 1, 1}, Frame::WriteRequest, block(b, image));
-            const QList<SimReply> reply = m_client->take(1);
+            const QList<SimClient::Reply> reply = m_client->take(1);
             if (b == blocks - 1 || reply.isEmpty()
                 || reply[0].payload != QByteArray(ByteWriter().u8(0).u8(1).u16(quint16(b))))
                 return reply;
@@ -76,7 +78,7 @@ private slots:
         QSignalSpy announced(m_device.get(), &SimDevice::announced);
         QSignalSpy closed(&m_client->socket, &QTcpSocket::disconnected);
         const QByteArray img = image(1024 - 10, 0x5654, {3, 7, 2}); // 1024 bytes: 3 blocks
-        const QList<SimReply> last = sendImage(img);
+        const QList<SimClient::Reply> last = sendImage(img);
         QCOMPARE(last.size(), 1);
         QCOMPARE(last[0].payload, hex("00010200"));
         QCOMPARE(rebootStarted.count(), 1);
@@ -120,7 +122,7 @@ private slots:
         open(reject);
         const QByteArray img = bodySize >= 0 ? image(bodySize, identifier, {3, 9, 0})
                                              : image(0, identifier, {3, 9, 0}).left(6);
-        const QList<SimReply> last = sendImage(img);
+        const QList<SimClient::Reply> last = sendImage(img);
         QCOMPARE(last.size(), 1);
         QVERIFY(last[0].id == MessageId({1, 1, 2}));
         QCOMPARE(last[0].payload, status);
@@ -137,7 +139,8 @@ private slots:
         QCOMPARE(m_client->set({1, 1, 1}, hex("0000")).size(), 1);
         QCOMPARE(m_client->set({1, 1, 1}, block(0, QByteArray(1024, 'x'))).value(0).payload,
                  hex("00010000"));
-        const QList<SimReply> skipped = m_client->set({1, 1, 1}, block(2, QByteArray(2048, 'x')));
+        const QList<SimClient::Reply> skipped =
+                m_client->set({1, 1, 1}, block(2, QByteArray(2048, 'x')));
         QCOMPARE(skipped.size(), 1);
         QVERIFY(skipped[0].id == MessageId({1, 1, 2}));
         QCOMPARE(skipped[0].payload, hex("fe"));
@@ -150,7 +153,7 @@ private slots:
         open();
         SimClient stranger;
         QVERIFY(stranger.open(m_device->controlPort()));
-        const QList<SimReply> reply = stranger.set({1, 1, 1}, hex("0000"));
+        const QList<SimClient::Reply> reply = stranger.set({1, 1, 1}, hex("0000"));
         QCOMPARE(reply.size(), 1);
         QVERIFY(reply[0].id == MessageId({2, 1, 1}));
     }

@@ -1,8 +1,10 @@
-#include "LevelModel.h"
+#include "Levels.h"
 
 #include "SimStore.h"
 
 #include <cmath>
+
+namespace sim {
 
 namespace {
 
@@ -161,3 +163,5 @@ Levels Levels::compute(const SimStore &store)
                   float(22.0 + 2.0 * wave(store.now, 11000.0, 1.1))};
     return l;
 }
+
+} // namespace sim

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace sim {
+
 class SimStore;
 
 // What the meters of the processor read at the store's clock: a slow, per-channel level pattern
@@ -26,3 +28,5 @@ struct Levels
 
     static Levels compute(const SimStore &store);
 };
+
+} // namespace sim
