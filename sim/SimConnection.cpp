@@ -38,7 +38,7 @@ SimConnection::SimConnection(QTcpSocket *socket, SimDevice &device, Clock clock)
     connect(m_socket, &QTcpSocket::disconnected, this, &SimConnection::finish);
     connect(&m_trickleTimer, &QTimer::timeout, this, &SimConnection::trickle);
     m_trickleTimer.setInterval(1);
-    qCInfo(lcSim) << "client connected from" << m_socket->peerAddress().toString();
+    qCInfo(lcSim).noquote() << "client connected from" << m_socket->peerAddress().toString();
     send(m_session.greeting());
 }
 
