@@ -1,0 +1,16 @@
+#pragma once
+
+#include "link/MessageId.h"
+
+#include <QByteArray>
+
+namespace sim {
+
+// One frame the processor sends.
+struct Outgoing
+{
+    MessageId id;
+    QByteArray payload;
+};
+
+} // namespace sim

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "SimFaults.h"
+#include "SimIdentity.h"
+#include "SimTiming.h"
+
+#include <QHostAddress>
+#include <QStringList>
+
+#include <optional>
+
+class QCommandLineParser;
+
+namespace sim {
+
+// Everything the command line of vexatarn-sim sets.
+struct SimOptions
+{
+    QHostAddress bind {QHostAddress::LocalHost};
+    quint16 controlPort = 2698;
+    QHostAddress announceTo {QHostAddress::LocalHost};
+    quint16 broadcastPort = 6697;
+    quint16 commandPort = 6001;
+    int announceForm = 106;
+    SimIdentity identity;
+    SimFaults faults;
+    QStringList hardwareFaults; // "dsp", "codec", "+5V", ...
+    SimTiming timing;
+    bool verbose = false;
+    bool quiet = false;
+
+    // Declares every option on the parser (with --help and --version).
+    static void declare(QCommandLineParser &parser);
+    // Reads the parsed options; nothing and an error text when one is invalid.
+    static std::optional<SimOptions> read(const QCommandLineParser &parser, QString *error);
+    // Parses an argument list (the program name first), for tests.
+    static std::optional<SimOptions> parse(const QStringList &arguments, QString *error);
+};
+
+} // namespace sim
