@@ -89,8 +89,3 @@ void DataModel::dispatch(const ReceivedFrame &frame)
         break; // removed unread
     }
 }
-
-void DataModel::dispatchUpgrade(const ReceivedFrame &) { }
-void DataModel::dispatchSystem(const ReceivedFrame &) { }
-void DataModel::dispatchAudio(const ReceivedFrame &) { }
-void DataModel::dispatchDante(const ReceivedFrame &) { }

@@ -27,5 +27,3 @@ DataModel *DataModel::instance()
 {
     return g_instance;
 }
-
-void DataModel::poll() { }

@@ -8,6 +8,10 @@
 #include "link/MessageId.h"
 #include "link/UdpBrowsingPacket.h"
 #include "link/WriteThrottle.h"
+#include "model/ParameterMirror.h"
+#include "model/ReplyHandler.h"
+#include "model/ReplyOutcome.h"
+#include "model/StatusPoll.h"
 
 #include <QAbstractSocket>
 #include <QObject>
@@ -70,6 +74,43 @@ public:
     // Until discovery lands: adds an offline entry for a numeric IPv4 address.
     int appendDevice(const UDPBrowsingPacket &packet);
 
+    // ---- parameter mirror -----------------------------------------------------------------
+    // Views read and write the fields directly, then send the matching set message.
+    struct Filter
+    {
+        using HLPF = HlpfFilter;
+        using PEQ = PeqFilter;
+    };
+    using Limiter = LimiterParams;
+
+    ParameterMirror &mirror() { return m_mirror; }
+    const ParameterMirror &mirror() const { return m_mirror; }
+    InputChannel &input(int index) { return m_mirror.inputs[size_t(index)]; }
+    OutputChannel &output(int index) { return m_mirror.outputs[size_t(index)]; }
+    DeviceInfo &deviceInfo() { return m_mirror.device; }
+
+    // Forgets the live values of the last device and announces the fixed redraw list.
+    void resetMirror();
+    void setDanteChannelNames(quint16 danteInputMask, quint16 danteOutputMask);
+    // After an accepted login: the USB list counts and the device id start over, so the next
+    // reports are announced and the lists asked for again.
+    void resetLoginCounters();
+    // tcpSyncToUI for a change a view made itself that other views must follow.
+    void announce(MessageId id, quint8 channel = 255, quint8 other = 255,
+                  const QVariant &value = {});
+
+    // What the status poll looks at: the module page on screen, its selected channel, and the
+    // administration dialogs that are open (StatusPoll::Dialog bits).
+    int currentModule() const { return m_currentModule; }
+    void setCurrentModule(int module) { m_currentModule = module; }
+    quint8 currentChannel() const { return m_currentChannel; }
+    void setCurrentChannel(quint8 channel) { m_currentChannel = channel; }
+    quint8 openDialogs() const { return m_openDialogs; }
+    void setOpenDialogs(quint8 mask) { m_openDialogs = mask; }
+    void setDialogOpen(StatusPoll::Dialog dialog, bool open);
+    // Sends each query as a read request, in order.
+    void sendQueries(const std::vector<StatusQuery> &queries);
+
 public slots:
     void tcpReadyRead();
     void tcpConnected();
@@ -109,6 +150,12 @@ private:
 
     // ---- parameter mirror ----
 
+    // ---- reply handling ----
+    using ReplyHandlerEntry = void (*)(ParameterMirror &, const ReceivedFrame &, const LastWrite &,
+                                       ReplyOutcome &);
+    void handleReply(ReplyHandlerEntry entry, const ReceivedFrame &frame);
+    void publish(const ReplyOutcome &outcome);
+
     // ---- status poll ----
     void poll();
 
@@ -125,4 +172,11 @@ private:
     int m_currentIndex = -1;
     bool m_loggedIn = false;
     qint64 m_tickCount = 0;
+
+    ParameterMirror m_mirror;
+    ReplyOutcome m_replyOutcome; // reused from reply to reply
+    int m_currentModule = StatusPoll::LevelPreMix;
+    quint8 m_currentChannel = 0;
+    quint8 m_openDialogs = 0;
+    std::vector<StatusQuery> m_pollQueries; // reused from tick to tick
 };
