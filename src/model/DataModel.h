@@ -108,7 +108,7 @@ public:
     quint8 openDialogs() const { return m_openDialogs; }
     void setOpenDialogs(quint8 mask) { m_openDialogs = mask; }
     void setDialogOpen(StatusPoll::Dialog dialog, bool open);
-    // Sends each query as a read request, in order.
+    // Sends each query as a read request (flag 0), in order, in one write.
     void sendQueries(const std::vector<StatusQuery> &queries);
 
 public slots:
@@ -179,4 +179,5 @@ private:
     quint8 m_currentChannel = 0;
     quint8 m_openDialogs = 0;
     std::vector<StatusQuery> m_pollQueries; // reused from tick to tick
+    std::vector<char> m_queryBytes; // the tick's frames, written at once
 };
