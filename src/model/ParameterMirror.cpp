@@ -2,19 +2,28 @@
 
 #include "model/MessageCatalogue.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int FirstDanteChannel = 12; // channels 13..16 may be Dante channels
 constexpr int LastDanteChannel = 15;
 
+// Channel names are the user's language; "Dante-" is the network's name and stays.
 QString inputName(int index)
 {
-    return QStringLiteral("IN %1").arg(index + 1);
+    return QCoreApplication::translate("ParameterMirror", "IN %1").arg(index + 1);
 }
 
 QString outputName(int index)
 {
-    return QStringLiteral("OUT %1").arg(index + 1);
+    return QCoreApplication::translate("ParameterMirror", "OUT %1").arg(index + 1);
+}
+
+QString danteName(const char *text, int number)
+{
+    return QStringLiteral("Dante-")
+            + QCoreApplication::translate("ParameterMirror", text).arg(number);
 }
 
 } // namespace
@@ -25,8 +34,8 @@ ParameterMirror::ParameterMirror()
         inputs[size_t(i)].defaultName = inputName(i);
         outputs[size_t(i)].defaultName = outputName(i);
     }
-    inputs[UsbChannel].defaultName = QStringLiteral("USB Play");
-    outputs[UsbChannel].defaultName = QStringLiteral("USB Rec");
+    inputs[UsbChannel].defaultName = QCoreApplication::translate("ParameterMirror", "USB Play");
+    outputs[UsbChannel].defaultName = QCoreApplication::translate("ParameterMirror", "USB Rec");
 }
 
 void ParameterMirror::setDanteChannelNames(quint16 danteInputMask, quint16 danteOutputMask)
@@ -35,10 +44,10 @@ void ParameterMirror::setDanteChannelNames(quint16 danteInputMask, quint16 dante
         const quint16 bit = quint16(1u << (i - 8));
         const int danteNumber = i - 11;
         inputs[size_t(i)].defaultName = (danteInputMask & bit)
-                ? QStringLiteral("Dante-") + QStringLiteral("RX %1").arg(danteNumber)
+                ? danteName(QT_TRANSLATE_NOOP("ParameterMirror", "RX %1"), danteNumber)
                 : inputName(i);
         outputs[size_t(i)].defaultName = (danteOutputMask & bit)
-                ? QStringLiteral("Dante-") + QStringLiteral("TX %1").arg(danteNumber)
+                ? danteName(QT_TRANSLATE_NOOP("ParameterMirror", "TX %1"), danteNumber)
                 : outputName(i);
     }
 }
