@@ -9,7 +9,6 @@
 #include "link/UdpBrowsingPacket.h"
 #include "link/WriteThrottle.h"
 #include "model/ParameterMirror.h"
-#include "model/ReplyHandler.h"
 #include "model/ReplyOutcome.h"
 #include "model/StatusPoll.h"
 

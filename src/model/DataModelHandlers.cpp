@@ -2,6 +2,8 @@
 // they report is announced and acted on here.
 #include "DataModel.h"
 
+#include "model/ReplyHandler.h"
+
 void DataModel::dispatchUpgrade(const ReceivedFrame &frame)
 {
     handleReply(&ReplyHandler::upgrade, frame);
