@@ -274,6 +274,7 @@ LinkSettings SystemSettings::linkSettings() const
     settings.controlPort = m_controlPort;
     settings.simple = m_simple;
     settings.bootMode = m_bootMode;
+    settings.danteUi = m_danteUi;
     return settings;
 }
 

@@ -2,6 +2,7 @@
 // attempts with the choice and rotation of the local interface, the 10 ms link tick with its
 // time-outs, and login.
 #include "model/DataModel.h"
+#include "model/MessageCatalogue.h"
 
 #include "link/ByteWriter.h"
 #include "link/InterfaceChoice.h"
@@ -17,12 +18,6 @@ constexpr qint64 ConnectTimeoutTicks = 300; // 3 s without a connection
 constexpr qint64 SilenceTimeoutMs = 3000; // 3 s without a byte on an open connection
 constexpr qint64 OfflineAfterMs = 2000; // no announcement for 2 s
 
-constexpr MessageId LoginId {2, 1, 1};
-constexpr MessageId LoginUserId {2, 1, 2};
-constexpr MessageId ClockId {2, 2, 12};
-constexpr MessageId UsbPlayListId {2, 5, 1};
-constexpr MessageId UsbRecordListId {2, 5, 16};
-constexpr MessageId DeviceIdId {2, 2, 29};
 
 enum LoginStatus : quint8 {
     NotLoggedIn = 0,
@@ -216,7 +211,7 @@ void DataModel::login(const QString &password, bool remember)
     if (remember)
         m_enteredPassword = password;
     const QByteArray bytes = LocalText::encode(password);
-    sendFrame(m_settings.simple ? LoginUserId : LoginId, Frame::WriteRequest, bytes);
+    sendFrame(m_settings.simple ? Msg::LoginUser : Msg::Login, Frame::WriteRequest, bytes);
 }
 
 void DataModel::forgetPasswords()
@@ -232,13 +227,7 @@ void DataModel::loginReplyReceived(quint8 status)
     m_loggedIn = status == Accepted;
     switch (status) {
     case Accepted:
-        resetLoginState();
-        emit tcpSyncToUI(UsbPlayListId.type, UsbPlayListId.subType, UsbPlayListId.funcId, 255, 255,
-                         QVariant());
-        emit tcpSyncToUI(UsbRecordListId.type, UsbRecordListId.subType, UsbRecordListId.funcId, 255,
-                         255, QVariant());
-        emit tcpSyncToUI(DeviceIdId.type, DeviceIdId.subType, DeviceIdId.funcId, 255, 255,
-                         QVariant());
+        resetLoginCounters();
         if (!m_enteredPassword.isEmpty())
             m_rememberedPassword = m_enteredPassword;
         sendClock();
@@ -269,10 +258,5 @@ void DataModel::sendClock()
                                        .u8(0)
                                        .u8(quint8(date.month() - 1))
                                        .u8(quint8(date.year() - 1900));
-    sendWrite(ClockId, payload);
-}
-
-void DataModel::resetLoginState()
-{
-    // The parameter mirror's USB play-list and record-list counts and device id reset here.
+    sendWrite(Msg::SysDateTime, payload);
 }

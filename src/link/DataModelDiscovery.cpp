@@ -105,7 +105,7 @@ bool DataModel::alternativeAnnouncementForm() const
 
 quint8 DataModel::connectedArmMajor() const
 {
-    return 0; // the first byte of the connected device's ARM version, kept by the mirror
+    return m_mirror.device.armVersion[0];
 }
 
 int DataModel::indexOfDevice(quint32 deviceId) const

@@ -89,14 +89,3 @@ void DataModel::dispatch(const ReceivedFrame &frame)
         break; // removed unread
     }
 }
-
-void DataModel::dispatchUpgrade(const ReceivedFrame &) { }
-void DataModel::dispatchSystem(const ReceivedFrame &frame)
-{
-    // Login result (2,1,1|2): one status byte. Stands until the system reply handlers arrive.
-    if (frame.id.subType == 1 && (frame.id.funcId == 1 || frame.id.funcId == 2)
-        && frame.flag == Frame::Reply && frame.length == 1)
-        loginReplyReceived(quint8(frame.payload[0]));
-}
-void DataModel::dispatchAudio(const ReceivedFrame &) { }
-void DataModel::dispatchDante(const ReceivedFrame &) { }

@@ -10,4 +10,5 @@ struct LinkSettings
     quint16 controlPort = 2698;
     quint8 simple = 0;
     int bootMode = 0;
+    quint8 danteUi = 0; // the Dante configurations may be chosen by hand (with bootMode != 0)
 };

@@ -35,4 +35,3 @@ DataModel *DataModel::instance()
 {
     return g_instance;
 }
-

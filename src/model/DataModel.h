@@ -12,6 +12,9 @@
 #include "link/NetworkInterfaceProvider.h"
 #include "link/UdpBrowsingPacket.h"
 #include "link/WriteThrottle.h"
+#include "model/ParameterMirror.h"
+#include "model/ReplyOutcome.h"
+#include "model/StatusPoll.h"
 
 #include <QAbstractSocket>
 #include <QHostAddress>
@@ -111,6 +114,43 @@ public:
     // ---- registry -------------------------------------------------------------------------
     DeviceRegistry &registry() { return *m_registry; }
 
+    // ---- parameter mirror -----------------------------------------------------------------
+    // Views read and write the fields directly, then send the matching set message.
+    struct Filter
+    {
+        using HLPF = HlpfFilter;
+        using PEQ = PeqFilter;
+    };
+    using Limiter = LimiterParams;
+
+    ParameterMirror &mirror() { return m_mirror; }
+    const ParameterMirror &mirror() const { return m_mirror; }
+    InputChannel &input(int index) { return m_mirror.inputs[size_t(index)]; }
+    OutputChannel &output(int index) { return m_mirror.outputs[size_t(index)]; }
+    DeviceInfo &deviceInfo() { return m_mirror.device; }
+
+    // Forgets the live values of the last device and announces the fixed redraw list.
+    void resetMirror();
+    void setDanteChannelNames(quint16 danteInputMask, quint16 danteOutputMask);
+    // After an accepted login: the USB list counts and the device id start over, so the next
+    // reports are announced and the lists asked for again.
+    void resetLoginCounters();
+    // tcpSyncToUI for a change a view made itself that other views must follow.
+    void announce(MessageId id, quint8 channel = 255, quint8 other = 255,
+                  const QVariant &value = {});
+
+    // What the status poll looks at: the module page on screen, its selected channel, and the
+    // administration dialogs that are open (StatusPoll::Dialog bits).
+    int currentModule() const { return m_currentModule; }
+    void setCurrentModule(int module) { m_currentModule = module; }
+    quint8 currentChannel() const { return m_currentChannel; }
+    void setCurrentChannel(quint8 channel) { m_currentChannel = channel; }
+    quint8 openDialogs() const { return m_openDialogs; }
+    void setOpenDialogs(quint8 mask) { m_openDialogs = mask; }
+    void setDialogOpen(StatusPoll::Dialog dialog, bool open);
+    // Sends each query as a read request (flag 0), in order, in one write.
+    void sendQueries(const std::vector<StatusQuery> &queries);
+
 public slots:
     void tcpReadyRead();
     void tcpConnected();
@@ -158,8 +198,6 @@ private:
     void checkInterfaces();
     void ageDevices();
     void sendClock();
-    // Clears what the parameter mirror keeps per login: the USB list counts and device id.
-    void resetLoginState();
 
     // ---- discovery ----
     void startDeviceLink(LinkEnvironment &environment);
@@ -175,6 +213,12 @@ private:
     void loadRegistry(const QString &fileName);
 
     // ---- parameter mirror ----
+
+    // ---- reply handling ----
+    using ReplyHandlerEntry = void (*)(ParameterMirror &, const ReceivedFrame &, const LastWrite &,
+                                       ReplyOutcome &);
+    void handleReply(ReplyHandlerEntry entry, const ReceivedFrame &frame);
+    void publish(const ReplyOutcome &outcome);
 
     // ---- status poll ----
     void poll();
@@ -203,4 +247,12 @@ private:
     std::unique_ptr<QUdpSocket> m_announcementSocket;
     std::vector<DiscoverySocket> m_discoverySockets;
     std::unique_ptr<DeviceRegistry> m_registry;
+
+    ParameterMirror m_mirror;
+    ReplyOutcome m_replyOutcome; // reused from reply to reply
+    int m_currentModule = StatusPoll::LevelPreMix;
+    quint8 m_currentChannel = 0;
+    quint8 m_openDialogs = 0;
+    std::vector<StatusQuery> m_pollQueries; // reused from tick to tick
+    std::vector<char> m_queryBytes; // the tick's frames, written at once
 };
