@@ -44,7 +44,11 @@ int Startup::run()
 {
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     QApplication::setStyle(new FocusProxyStyle);
+#ifdef Q_OS_WIN
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("GBK"));
+#endif
+    // Elsewhere the locale codec also names files: GBK there would store a preset exported as
+    // "预设.pst" under garbled bytes. Texts on the wire and in cfg.ini use GBK explicitly.
 
     SystemSettings settings;
     StartupCursor cursor;

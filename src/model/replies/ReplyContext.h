@@ -2,6 +2,7 @@
 
 #include "link/ByteReader.h"
 #include "link/Frame.h"
+#include "link/LocalText.h"
 #include "model/ParameterMirror.h"
 #include "model/ParameterRanges.h"
 #include "model/ReplyOutcome.h"
@@ -75,7 +76,7 @@ inline QString localText(const uchar *p, int width)
 {
     const void *zero = std::memchr(p, 0, size_t(width));
     const int len = zero ? int(static_cast<const uchar *>(zero) - p) : width;
-    return QString::fromLocal8Bit(reinterpret_cast<const char *>(p), len);
+    return LocalText::decode(QByteArray(reinterpret_cast<const char *>(p), len));
 }
 
 inline QString utf8Text(const uchar *p, int width)
