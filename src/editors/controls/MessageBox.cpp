@@ -1,0 +1,112 @@
+#include "MessageBox.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+MessageBox::Responder &responder()
+{
+    static MessageBox::Responder r;
+    return r;
+}
+
+MessageBox::FileResponder &fileResponder()
+{
+    static MessageBox::FileResponder r;
+    return r;
+}
+
+QList<MessageBox::Request> &requests()
+{
+    static QList<MessageBox::Request> list;
+    return list;
+}
+
+QMessageBox::Icon toQt(MessageBox::Icon icon)
+{
+    switch (icon) {
+    case MessageBox::Information:
+        return QMessageBox::Information;
+    case MessageBox::Warning:
+        return QMessageBox::Warning;
+    case MessageBox::Critical:
+        return QMessageBox::Critical;
+    case MessageBox::Question:
+        return QMessageBox::Question;
+    case MessageBox::NoIcon:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+int MessageBox::ask(QWidget *parent, Icon icon, const QString &title, const QString &text,
+                    const QStringList &buttons, Qt::TextFormat format)
+{
+    const Request request{icon, title, text, buttons};
+    requests().append(request);
+    if (responder())
+        return responder()(request);
+
+    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(format);
+    QList<QAbstractButton *> added;
+    for (int i = 0; i < buttons.size(); ++i) {
+        // The last button of a question is the one that backs out (Escape, window close).
+        const auto role = (i == buttons.size() - 1 && buttons.size() > 1) ? QMessageBox::RejectRole
+                                                                           : QMessageBox::AcceptRole;
+        added.append(box.addButton(buttons[i], role));
+    }
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}
+
+void MessageBox::inform(QWidget *parent, Icon icon, const QString &title, const QString &text)
+{
+    ask(parent, icon, title, text, {tr("OK")});
+}
+
+bool MessageBox::confirm(QWidget *parent, const QString &title, const QString &text,
+                         Qt::TextFormat format)
+{
+    return ask(parent, Warning, title, text, {tr("OK"), tr("Cancel")}, format) == 0;
+}
+
+QString MessageBox::openFileName(QWidget *parent, const QString &caption,
+                                 const QString &directory, const QString &filter)
+{
+    if (fileResponder())
+        return fileResponder()(FileRequest{false, caption, directory, filter});
+    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+}
+
+QString MessageBox::saveFileName(QWidget *parent, const QString &caption,
+                                 const QString &directory, const QString &filter)
+{
+    if (fileResponder())
+        return fileResponder()(FileRequest{true, caption, directory, filter});
+    return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+}
+
+void MessageBox::setResponder(Responder r)
+{
+    responder() = std::move(r);
+}
+
+void MessageBox::setFileResponder(FileResponder r)
+{
+    fileResponder() = std::move(r);
+}
+
+const QList<MessageBox::Request> &MessageBox::history()
+{
+    return requests();
+}
+
+void MessageBox::clearHistory()
+{
+    requests().clear();
+}
