@@ -1,0 +1,65 @@
+// Start-up to the main window shown, as a ratio to a minimal Qt Widgets window started in the
+// same run (goal: at most 2). Both programs quit as soon as their window is shown
+// (VEXATARN_QUIT_WHEN_SHOWN); each is started several times and the medians are compared.
+//   bench_startup <vexatarn> <minimal_window>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double medianStartMs(const QString &program, const QString &workDir, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VEXATARN_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   env.value(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")));
+        env.insert(QStringLiteral("HOME"), workDir);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), workDir + QStringLiteral("/.config"));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(workDir);
+        QElapsedTimer timer;
+        timer.start();
+        process.start(program, {});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+            std::fprintf(stderr, "%s did not start and quit cleanly\n", qPrintable(program));
+            return -1;
+        }
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench_startup <vexatarn> <minimal_window>\n");
+        return 2;
+    }
+    QTemporaryDir work;
+    constexpr int Runs = 9;
+    // One warm-up each, so both find the libraries in the page cache.
+    medianStartMs(QString::fromLocal8Bit(argv[1]), work.path(), 1);
+    medianStartMs(QString::fromLocal8Bit(argv[2]), work.path(), 1);
+    const double program = medianStartMs(QString::fromLocal8Bit(argv[1]), work.path(), Runs);
+    const double minimal = medianStartMs(QString::fromLocal8Bit(argv[2]), work.path(), Runs);
+    if (program < 0 || minimal < 0)
+        return 1;
+    const double ratio = program / minimal;
+    std::printf("start-up to main window: vexatarn %.1f ms, minimal window %.1f ms (medians of %d)\n",
+                program, minimal, Runs);
+    std::printf("start-up ratio: %.2f (goal <= 2) %s\n", ratio, ratio <= 2.0 ? "met" : "NOT MET");
+    return ratio <= 2.0 ? 0 : 1;
+}
