@@ -28,7 +28,7 @@ double medianStartMs(const QString &program, const QString &workDir, int runs)
         process.setWorkingDirectory(workDir);
         QElapsedTimer timer;
         timer.start();
-        process.start(program, {});
+        process.start(program, QStringList());
         if (!process.waitForFinished(30000) || process.exitCode() != 0) {
             std::fprintf(stderr, "%s did not start and quit cleanly\n", qPrintable(program));
             return -1;
