@@ -25,6 +25,8 @@
 
 namespace {
 
+QString g_screenshotDirectory;
+
 QString settingsPath()
 {
     return QDir::current().absoluteFilePath(QStringLiteral("cfg.ini"));
@@ -375,6 +377,55 @@ private slots:
         setup->hide();
     }
 
+    // The window and its Setup menu in both appearances and two languages, switched at run
+    // time from the menu; saved in the test's folder (main-window-*.png) for a look.
+    void screenshots_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QByteArray>("appearance");
+        QTest::newRow("en-light") << QByteArray("2") << QByteArray("0");
+        QTest::newRow("en-dark") << QByteArray("2") << QByteArray("1");
+        QTest::newRow("chs-light") << QByteArray("0") << QByteArray("0");
+        QTest::newRow("chs-dark") << QByteArray("0") << QByteArray("1");
+    }
+
+    void screenshots()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, appearance);
+        Shell shell("[Language]\nSupport=7\n[Appearance]\nSupport=3\n"
+                    "[UIBootMode]\nCurrent=1\nDT=1\n");
+        shell.choice("languageMenu", language.constData())->trigger();
+        shell.choice("appearanceMenu", appearance.constData())->trigger();
+        reply(*shell.model, Msg::SysFaults, bytes({1, 2, 1, 1, 1}));
+        shell.window->resize(1280, 800);
+        shell.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shell.window.get()));
+        QCoreApplication::processEvents();
+
+        const QString name = g_screenshotDirectory + QStringLiteral("/main-window-")
+                + QLatin1String(QTest::currentDataTag());
+        const QImage window = shell.window->grab().toImage();
+        QVERIFY(window.save(name + QStringLiteral(".png")));
+        auto *setup = shell.window->menuBar()->findChild<QMenu *>(QStringLiteral("setupMenu"));
+        shell.window->mainMenuBar()->pressMnemonic(Qt::Key_S);
+        QTRY_VERIFY(setup->isVisible());
+        QVERIFY(setup->grab().save(name + QStringLiteral("-setup.png")));
+        setup->hide();
+        QVERIFY(shell.faultBox()->grab().save(name + QStringLiteral("-fault.png")));
+
+        // Not blank: the menu bar, the panels and their texts make many colours; the background
+        // follows the appearance.
+        QSet<QRgb> colours;
+        for (int y = 0; y < window.height(); y += 3) {
+            for (int x = 0; x < window.width(); x += 3)
+                colours.insert(window.pixel(x, y));
+        }
+        QVERIFY2(colours.size() > 16, qPrintable(QString::number(colours.size())));
+        const int background = qGray(window.pixel(window.width() - 2, window.height() - 2));
+        QVERIFY(appearance == "1" ? background < 96 : background > 160);
+    }
+
     void routing_data()
     {
         QTest::addColumn<int>("type");
@@ -442,6 +493,8 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    // The test's own folder, before the environment moves into a temporary one.
+    g_screenshotDirectory = QDir::currentPath();
     return runAppTest<MainWindowTest>(argc, argv);
 }
 
