@@ -370,7 +370,8 @@ void MainWindow::controlFirmwareReported()
     m_menuBar->setControlFirmwareMajor(firmware);
     // Control firmware 1 and 5 have USB record and playback; before a device reports (0) the
     // boot mode stands for it.
-    const bool usb = firmware == 1 || firmware == 5 || (firmware == 0 && m_settings->bootMode());
+    const bool usb =
+            firmware == 1 || firmware == 5 || (firmware == 0 && m_settings->bootMode() != 0);
     if (!usb)
         hideIfVisible(m_recPlayDialog);
 }

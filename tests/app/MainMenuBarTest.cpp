@@ -249,38 +249,17 @@ private slots:
         QVERIFY(!entry(bar, QStringLiteral("setupMenu"))->isVisible());
     }
 
-    void textsMnemonicsAndVersion()
+    void mnemonicsAndVersion()
     {
         SystemSettings settings;
         MainMenuBar bar(&settings, MainMenuBar::DialogAvailability::all());
-        const QList<QPair<QString, QString>> texts = {
-                {QStringLiteral("deviceListAction"), QStringLiteral("Device List(&D)")},
-                {QStringLiteral("labelAction"), QStringLiteral("Label(&L)")},
-                {QStringLiteral("presetAction"), QStringLiteral("Preset(&P)")},
-                {QStringLiteral("recPlayAction"), QStringLiteral("Rec/Play(&R)")},
-                {QStringLiteral("setupMenu"), QStringLiteral("Setup(&S)")},
-                {QStringLiteral("deviceSetupAction"), QStringLiteral("Device Setup")},
-                {QStringLiteral("gpioSetupAction"), QStringLiteral("GPIO Setup")},
-                {QStringLiteral("danteSetupAction"), QStringLiteral("Dante Setup")},
-                {QStringLiteral("deviceVersionSelectionAction"),
-                 QStringLiteral("Device Version Selection")},
-                {QStringLiteral("systemUpgradeAction"), QStringLiteral("System Upgrade")},
-                {QStringLiteral("systemResetAction"), QStringLiteral("System Reset")},
-                {QStringLiteral("commandAssistantAction"), QStringLiteral("Command Assistant")},
-                {QStringLiteral("languageMenu"), QStringLiteral("Language")},
-                {QStringLiteral("appearanceMenu"), QStringLiteral("Interface Color")},
-                {QStringLiteral("highDpiMenu"), QStringLiteral("High DPI Scaling")},
-        };
-        for (const auto &text : texts)
-            QCOMPARE(entry(bar, text.first)->text(), text.second);
-
-        QCOMPARE(choice(bar, "languageMenu", "2")->text(), QStringLiteral("EN"));
-        QCOMPARE(choice(bar, "languageMenu", "0")->text(), QStringLiteral("CHS"));
-        QCOMPARE(choice(bar, "languageMenu", "1")->text(), QStringLiteral("CHT"));
-        QCOMPARE(choice(bar, "appearanceMenu", "0")->text(), QStringLiteral("Light"));
-        QCOMPARE(choice(bar, "appearanceMenu", "1")->text(), QStringLiteral("Dark"));
-        QCOMPARE(choice(bar, "highDpiMenu", "1")->text(), QStringLiteral("Enabled"));
-        QCOMPARE(choice(bar, "highDpiMenu", "0")->text(), QStringLiteral("Disabled"));
+        QCOMPARE(entry(bar, QStringLiteral("deviceListAction"))->text(),
+                 QStringLiteral("Device List(&D)"));
+        QCOMPARE(entry(bar, QStringLiteral("labelAction"))->text(), QStringLiteral("Label(&L)"));
+        QCOMPARE(entry(bar, QStringLiteral("presetAction"))->text(), QStringLiteral("Preset(&P)"));
+        QCOMPARE(entry(bar, QStringLiteral("recPlayAction"))->text(),
+                 QStringLiteral("Rec/Play(&R)"));
+        QCOMPARE(entry(bar, QStringLiteral("setupMenu"))->text(), QStringLiteral("Setup(&S)"));
         QCOMPARE(bar.findChild<QLabel *>(QStringLiteral("versionLabel"))->text(),
                  QStringLiteral("App Version : 1.2.9"));
 
