@@ -1,13 +1,20 @@
 #include "MainWindow.h"
 
+#include "DeviceVersionSelectionDialog.h"
+#include "MainMenuBar.h"
 #include "SplashScreen.h"
+#include "editors/controls/MessageBox.h"
+#include "model/DataModel.h"
+#include "model/MessageCatalogue.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -17,48 +24,126 @@ MainWindow *g_instance = nullptr;
 const char *const GeometryKey = "MainGeometry";
 const QSize DefaultSize(1280, 800);
 
-QLabel *createTitleLabel(QWidget *parent)
+// The fault report is shown again this often while the fault lasts.
+const int FaultReminderMs = 120000;
+
+const quint8 DspFaultBit = 0x01;
+const quint8 CodecFaultBit = 0x10;
+const quint32 RailFailed = 2;
+
+// The supply rails in the order the report lists them, with their place among the five states
+// the device reports (+5V, +48V, -5V, +15V, -15V).
+struct Rail
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("panelTitleLabel"));
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPointSize(10);
-    label->setFont(font);
-    return label;
+    int state;
+    const char *name;
+};
+const Rail ReportedRails[] = {{0, "+5V"}, {2, "-5V"}, {3, "+15V"}, {4, "-15V"}, {1, "+48V"}};
+
+bool hasDante(int deviceVersion)
+{
+    return deviceVersion == 3 || deviceVersion == 4;
+}
+
+void hideIfVisible(QWidget *dialog)
+{
+    if (dialog && dialog->isVisible())
+        dialog->hide();
 }
 
 } // namespace
 
-MainWindow::MainWindow(SystemSettings *settings, QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_masks(settings->channelMasks())
+MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_model(model), m_masks(settings->channelMasks())
 {
     if (!g_instance)
         g_instance = this;
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(QIcon(QStringLiteral(":/image/app.ico")));
+
+    m_menuBar = new MainMenuBar(m_settings, this);
+    setMenuBar(m_menuBar);
     SplashScreen::reportProgress(5);
+
+    // The administration dialogs, built once and kept for the run, in this order:
+    // DeviceListDialog.
+    SplashScreen::reportProgress(10);
+    // LabelDialog.
+    SplashScreen::reportProgress(14);
+    // PresetDialog.
+    SplashScreen::reportProgress(18);
+    // RecPlayDialog.
+    SplashScreen::reportProgress(22);
+    // DeviceSetupDialog.
+    SplashScreen::reportProgress(26);
+    // GPIOSetupDialog.
+    SplashScreen::reportProgress(30);
+    // DanteSetupDialog.
+    SplashScreen::reportProgress(32);
+    // SystemUpgradeProgressDialog.
+    SplashScreen::reportProgress(36);
+    // CommandAssistantDialog.
+    SplashScreen::reportProgress(38);
+
+    m_devicePanel = createDevicePanel();
+    SplashScreen::reportProgress(42);
+    m_overview = createOverview();
+    SplashScreen::reportProgress(46);
+    m_moduleArea = createModuleArea();
+    SplashScreen::reportProgress(50);
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
     auto *layout = new QHBoxLayout(central);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
-
-    QFrame *devicePanel = createDevicePanel();
-    SplashScreen::reportProgress(42);
-    QFrame *overviewPanel = createOverviewPanel();
-    SplashScreen::reportProgress(46);
-    QFrame *modulePanel = createModulePanel();
-    SplashScreen::reportProgress(50);
-
     auto *rightLayout = new QVBoxLayout;
     rightLayout->setSpacing(8);
-    rightLayout->addWidget(overviewPanel);
-    rightLayout->addWidget(modulePanel, 1);
-    layout->addWidget(devicePanel);
+    rightLayout->addWidget(m_overview);
+    rightLayout->addWidget(m_moduleArea, 1);
+    layout->addWidget(m_devicePanel);
     layout->addLayout(rightLayout, 1);
     setCentralWidget(central);
+
+    m_faultMessageBox = new QMessageBox(this);
+    m_faultMessageBox->setObjectName(QStringLiteral("faultMessageBox"));
+    m_faultMessageBox->setIcon(QMessageBox::Warning);
+    m_faultMessageBox->setWindowModality(Qt::NonModal);
+    m_faultMessageBox->addButton(QMessageBox::Ok);
+    m_faultReminderTimer = new QTimer(this);
+    m_faultReminderTimer->setObjectName(QStringLiteral("faultReminderTimer"));
+    m_faultReminderTimer->setInterval(FaultReminderMs);
+    connect(m_faultReminderTimer, &QTimer::timeout, this, &MainWindow::faultReminderTimerTimeout);
+
+    connect(m_menuBar, &MainMenuBar::deviceListTriggered, this, &MainWindow::deviceListTriggered);
+    connect(m_menuBar, &MainMenuBar::labelTriggered, this, &MainWindow::labelTriggered);
+    connect(m_menuBar, &MainMenuBar::presetTriggered, this, &MainWindow::presetTriggered);
+    connect(m_menuBar, &MainMenuBar::recPlayTriggered, this, &MainWindow::recPlayTriggered);
+    connect(m_menuBar, &MainMenuBar::deviceSetupTriggered, this, &MainWindow::deviceSetupTriggered);
+    connect(m_menuBar, &MainMenuBar::gpioSetupTriggered, this, &MainWindow::gpioSetupTriggered);
+    connect(m_menuBar, &MainMenuBar::danteSetupTriggered, this, &MainWindow::danteSetupTriggered);
+    connect(m_menuBar, &MainMenuBar::systemUpgradeActionTriggered, this,
+            &MainWindow::systemUpgradeActionTriggered);
+    connect(m_menuBar, &MainMenuBar::systemResetTriggered, this, &MainWindow::systemResetTriggered);
+    connect(m_menuBar, &MainMenuBar::commandAssistantTriggered, this,
+            &MainWindow::commandAssistantTriggered);
+    connect(m_menuBar, &MainMenuBar::deviceVersionSelectionTriggered, this,
+            &MainWindow::deviceVersionSelectionTriggered);
+    connect(m_menuBar, &MainMenuBar::deviceListShortcutActivated, this,
+            &MainWindow::deviceListShortcutActivated);
+    connect(m_menuBar, &MainMenuBar::labelShortcutActivated, this,
+            &MainWindow::labelShortcutActivated);
+    connect(m_menuBar, &MainMenuBar::presetShortcutActivated, this,
+            &MainWindow::presetShortcutActivated);
+    connect(m_menuBar, &MainMenuBar::recPlayShortcutActivated, this,
+            &MainWindow::recPlayShortcutActivated);
+    connect(m_menuBar, &MainMenuBar::setupShortcutActivated, this,
+            &MainWindow::setupShortcutActivated);
+    connect(m_menuBar, &MainMenuBar::helpShortcutActivated, this,
+            &MainWindow::helpShortcutActivated);
+
+    connect(m_model, &DataModel::tcpSyncToUI, this, &MainWindow::tcpSyncToUI);
+    connect(&m_router, &SyncRouter::systemMessage, this, &MainWindow::systemMessage);
 
     retranslate();
 
@@ -83,7 +168,254 @@ MainWindow *MainWindow::instance()
 void MainWindow::setChannelMasks(const SystemSettings::ChannelMasks &masks)
 {
     m_masks = masks;
+    emit channelMasksChanged(masks.input, masks.output, masks.danteInput, masks.danteOutput);
 }
+
+void MainWindow::applyDeviceVersion()
+{
+    const int version = m_settings->deviceVersion();
+    const SystemSettings::ChannelMasks masks = m_settings->channelMasks();
+    m_model->mirror().presetDeviceVersion(version);
+    m_model->setDanteChannelNames(quint16(masks.danteInput), quint16(masks.danteOutput));
+    m_menuBar->refresh();
+    emit deviceVersionApplied(version);
+    setChannelMasks(masks);
+    if (!hasDante(version))
+        hideIfVisible(m_danteSetupDialog);
+}
+
+int MainWindow::deviceVersionFromDevice(const DeviceInfo &info)
+{
+    if (info.danteSupported)
+        return info.inputCount == 8 ? 4 : 3;
+    if (info.inputCount == 16 && info.outputCount == 8)
+        return 1;
+    if (info.inputCount == 8 && info.outputCount == 8)
+        return 2;
+    return 0;
+}
+
+bool MainWindow::hasFault(const DeviceInfo &info)
+{
+    if (info.faultFlags & (DspFaultBit | CodecFaultBit))
+        return true;
+    for (quint32 state : info.faults) {
+        if (state == RailFailed)
+            return true;
+    }
+    return false;
+}
+
+QString MainWindow::faultText(const DeviceInfo &info)
+{
+    const QString separator = QStringLiteral(", ");
+    QString list;
+    if (info.faultFlags & DspFaultBit)
+        list += QStringLiteral("DSP") + separator;
+    if (info.faultFlags & CodecFaultBit)
+        list += tr("Codec") + separator;
+    for (const Rail &rail : ReportedRails) {
+        if (info.faults[size_t(rail.state)] == RailFailed)
+            list += QLatin1String(rail.name) + separator;
+    }
+    if (list.endsWith(separator))
+        list.chop(separator.size());
+    return tr("Found fault :") + QStringLiteral("\n\n") + list + QStringLiteral("\n\n")
+            + tr("See the Device Setup page for details.");
+}
+
+// ---- menu entries ---------------------------------------------------------------------------
+
+void MainWindow::deviceListTriggered()
+{
+    showDialog(m_deviceListDialog);
+}
+
+void MainWindow::labelTriggered()
+{
+    showDialog(m_labelDialog);
+}
+
+void MainWindow::presetTriggered()
+{
+    showDialog(m_presetDialog);
+}
+
+void MainWindow::recPlayTriggered()
+{
+    showDialog(m_recPlayDialog);
+}
+
+void MainWindow::deviceSetupTriggered()
+{
+    showDialog(m_deviceSetupDialog);
+}
+
+void MainWindow::gpioSetupTriggered()
+{
+    showDialog(m_gpioSetupDialog);
+}
+
+void MainWindow::danteSetupTriggered()
+{
+    showDialog(m_danteSetupDialog);
+}
+
+void MainWindow::systemUpgradeActionTriggered()
+{
+    showDialog(m_systemUpgradeDialog);
+}
+
+void MainWindow::commandAssistantTriggered()
+{
+    showDialog(m_commandAssistantDialog);
+}
+
+void MainWindow::systemResetTriggered()
+{
+    const QString text =
+            QStringLiteral("<font size='3' face='Arial' color='red'><B>%1<br>%2</font>")
+                    .arg(tr("Restore the factory settings will delete all user data!"),
+                         tr("Are you sure that you want to reformat the disk and erase all "
+                            "data?"));
+    if (MessageBox::confirm(this, tr("System Reset"), text, Qt::RichText))
+        m_model->sendWrite(Msg::SysFactoryReset);
+}
+
+void MainWindow::deviceVersionSelectionTriggered()
+{
+    if (!m_versionDialog) {
+        m_versionDialog = new DeviceVersionSelectionDialog(m_settings, this);
+        connect(m_versionDialog, &QDialog::accepted, this,
+                &MainWindow::deviceVersionDialogAccepted);
+    }
+    m_versionDialog->setModal(true);
+    // While a device is logged in, its reports decide the configuration.
+    m_versionDialog->setTableEnabled(!m_model->isLoggedIn());
+    showDialog(m_versionDialog);
+}
+
+void MainWindow::deviceVersionDialogAccepted()
+{
+    applyDeviceVersion();
+}
+
+void MainWindow::setLoginChanged(bool loggedIn)
+{
+    if (m_versionDialog && m_versionDialog->isVisible())
+        m_versionDialog->setTableEnabled(!loggedIn);
+}
+
+// ---- shortcuts ------------------------------------------------------------------------------
+
+void MainWindow::deviceListShortcutActivated()
+{
+    m_menuBar->pressMnemonic(Qt::Key_D);
+}
+
+void MainWindow::labelShortcutActivated()
+{
+    m_menuBar->pressMnemonic(Qt::Key_L);
+}
+
+void MainWindow::presetShortcutActivated()
+{
+    m_menuBar->pressMnemonic(Qt::Key_P);
+}
+
+void MainWindow::recPlayShortcutActivated()
+{
+    m_menuBar->pressMnemonic(Qt::Key_R);
+}
+
+void MainWindow::setupShortcutActivated()
+{
+    m_menuBar->pressMnemonic(Qt::Key_S);
+}
+
+void MainWindow::helpShortcutActivated()
+{
+    m_menuBar->pressMnemonic(Qt::Key_H);
+}
+
+// ---- device reports -------------------------------------------------------------------------
+
+void MainWindow::tcpSyncToUI(uchar type, uchar subType, uchar funcId, uchar channel, uchar other,
+                             const QVariant &any)
+{
+    m_router.tcpSyncToUI(type, subType, funcId, channel, other, any);
+}
+
+void MainWindow::systemMessage(uchar type, uchar subType, uchar funcId, uchar, uchar,
+                               const QVariant &)
+{
+    const MessageId id {type, subType, funcId};
+    if (id == Msg::SysArmVersion)
+        controlFirmwareReported();
+    else if (id == Msg::SysChannelConfig || id == Msg::SysDanteState)
+        deviceConfigurationReported();
+    else if (id == Msg::SysFaultFlags || id == Msg::SysFaults)
+        faultReported();
+}
+
+void MainWindow::controlFirmwareReported()
+{
+    const quint8 firmware = m_model->deviceInfo().armVersion[0];
+    if (m_settings->setBootModeFromDevice(firmware)) {
+        m_model->setBootMode(m_settings->bootMode());
+        // The masks depend on the boot mode.
+        m_settings->setDeviceVersion(m_settings->deviceVersion());
+        applyDeviceVersion();
+    }
+    m_menuBar->setControlFirmwareMajor(firmware);
+    // Control firmware 1 and 5 have USB record and playback; before a device reports (0) the
+    // boot mode stands for it.
+    const bool usb =
+            firmware == 1 || firmware == 5 || (firmware == 0 && m_settings->bootMode() != 0);
+    if (!usb)
+        hideIfVisible(m_recPlayDialog);
+}
+
+void MainWindow::deviceConfigurationReported()
+{
+    const int version = deviceVersionFromDevice(m_model->deviceInfo());
+    if (m_versionDialog && m_versionDialog->isVisible())
+        m_versionDialog->selectVersion(version);
+    if (version == m_settings->deviceVersion())
+        return;
+    m_settings->setDeviceVersion(version);
+    applyDeviceVersion();
+}
+
+void MainWindow::faultReported()
+{
+    if (!hasFault(m_model->deviceInfo())) {
+        m_faultReminderTimer->stop();
+        m_faultMessageBox->hide();
+        return;
+    }
+    m_faultReminderTimer->start();
+    showFaultReport();
+}
+
+void MainWindow::faultReminderTimerTimeout()
+{
+    if (!hasFault(m_model->deviceInfo())) {
+        m_faultReminderTimer->stop();
+        m_faultMessageBox->hide();
+        return;
+    }
+    showFaultReport();
+}
+
+void MainWindow::showFaultReport()
+{
+    m_faultMessageBox->setText(faultText(m_model->deviceInfo()));
+    m_faultMessageBox->show();
+    m_faultMessageBox->raise();
+}
+
+// ---- window ---------------------------------------------------------------------------------
 
 void MainWindow::changeEvent(QEvent *event)
 {
@@ -92,60 +424,78 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
 }
 
-QFrame *MainWindow::createDevicePanel()
+void MainWindow::showDialog(QWidget *dialog)
+{
+    if (!dialog)
+        return;
+    if (dialog->isMinimized()) {
+        dialog->showNormal();
+        return;
+    }
+    dialog->raise();
+    dialog->show();
+    dialog->activateWindow();
+}
+
+QWidget *MainWindow::createDevicePanel()
+{
+    QWidget *panel = createPlaceholder("devicePanel", QT_TR_NOOP("Device List"),
+                                       QT_TR_NOOP("Processors on the local network appear here."));
+    panel->setFixedWidth(280);
+    return panel;
+}
+
+QWidget *MainWindow::createOverview()
+{
+    QWidget *overview = createPlaceholder("overviewPanel", QT_TR_NOOP("Overview"), nullptr);
+    overview->setFixedHeight(188);
+    return overview;
+}
+
+QWidget *MainWindow::createModuleArea()
+{
+    return createPlaceholder("modulePanel", nullptr,
+                             QT_TR_NOOP("Select a device to edit its processing."));
+}
+
+QWidget *MainWindow::createPlaceholder(const char *objectName, const char *title, const char *hint)
 {
     auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("devicePanel"));
-    panel->setFixedWidth(280);
-    m_deviceTitleLabel = createTitleLabel(panel);
-    m_deviceListWidget = new QListWidget(panel);
-    m_deviceListWidget->setObjectName(QStringLiteral("deviceListWidget"));
-    m_deviceListWidget->setContextMenuPolicy(Qt::NoContextMenu);
-    m_deviceHintLabel = new QLabel(panel);
-    m_deviceHintLabel->setObjectName(QStringLiteral("hintLabel"));
-    m_deviceHintLabel->setWordWrap(true);
-    m_deviceHintLabel->setAlignment(Qt::AlignCenter);
-
+    panel->setObjectName(QLatin1String(objectName));
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
-    layout->addWidget(m_deviceTitleLabel);
-    layout->addWidget(m_deviceListWidget, 1);
-    layout->addWidget(m_deviceHintLabel);
-    return panel;
-}
-
-QFrame *MainWindow::createOverviewPanel()
-{
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("overviewPanel"));
-    panel->setMinimumHeight(180);
-    m_overviewTitleLabel = createTitleLabel(panel);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(m_overviewTitleLabel);
+    if (title) {
+        auto *label = new QLabel(panel);
+        label->setObjectName(QStringLiteral("panelTitleLabel"));
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPointSize(10);
+        label->setFont(font);
+        layout->addWidget(label);
+        m_placeholderTexts.append({label, title});
+    }
     layout->addStretch();
-    return panel;
-}
-
-QFrame *MainWindow::createModulePanel()
-{
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("modulePanel"));
-    m_moduleHintLabel = new QLabel(panel);
-    m_moduleHintLabel->setObjectName(QStringLiteral("hintLabel"));
-    m_moduleHintLabel->setAlignment(Qt::AlignCenter);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(m_moduleHintLabel);
+    if (hint) {
+        auto *label = new QLabel(panel);
+        label->setObjectName(QStringLiteral("hintLabel"));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        layout->addWidget(label);
+        layout->addStretch();
+        m_placeholderTexts.append({label, hint});
+    }
     return panel;
 }
 
 void MainWindow::retranslate()
 {
     setWindowTitle(m_settings->title());
-    m_deviceTitleLabel->setText(tr("Device List"));
-    m_deviceHintLabel->setText(tr("Processors on the local network appear here."));
-    m_overviewTitleLabel->setText(tr("Overview"));
-    m_moduleHintLabel->setText(tr("Select a device to edit its processing."));
+    for (const PlaceholderText &text : qAsConst(m_placeholderTexts))
+        text.label->setText(tr(text.source));
+
+    m_faultMessageBox->setWindowTitle(tr("Device Fault"));
+    m_faultMessageBox->button(QMessageBox::Ok)->setText(tr("OK"));
+    if (m_faultMessageBox->isVisible())
+        m_faultMessageBox->setText(faultText(m_model->deviceInfo()));
 }

@@ -1,44 +1,159 @@
 #pragma once
 
+#include "SyncRouter.h"
 #include "SystemSettings.h"
 
 #include <QMainWindow>
 
-class QFrame;
+class DataModel;
+class DeviceVersionSelectionDialog;
+class MainMenuBar;
 class QLabel;
-class QListWidget;
+class QMessageBox;
+class QTimer;
+class QVBoxLayout;
+struct DeviceInfo;
 
-// The single top-level window: the device list on the left, the overview and the module area
-// on the right. Reachable process-wide so that dialogs can find their parent.
+// The single top-level window: the menu bar, the device list panel on the left, the overview at
+// the top right and the module area below it, and one instance of every administration dialog.
+// It routes the device model's change notifications to the views (SyncRouter), reacts itself to
+// the device version, boot mode and fault reports, and carries system reset and the device
+// version selection. Reachable process-wide so that dialogs can find their parent.
+//
+// Plugging in the views of the other parts, each at the construction step of its splash
+// progress in MainWindow.cpp (a few lines each):
+//   - DeviceWidget (left place): createDevicePanel() returns it instead of the placeholder, and
+//       connect(panel, &DeviceWidget::listButtonClicked, this, &MainWindow::deviceListTriggered);
+//       connect(panel, &DeviceWidget::loginChanged, this, &MainWindow::setLoginChanged);
+//   - OverviewWidget (top right place): createOverview() returns it, and
+//       connect(&m_router, &SyncRouter::overviewMessage, overview, &OverviewWidget::tcpSyncToUI);
+//       connect(this, &MainWindow::channelMasksChanged, overview,
+//               &OverviewWidget::applyChannelConfig);
+//   - ModuleWidget (place below the overview): createModuleArea() returns it, and the same two
+//     connects with &SyncRouter::moduleMessage and its own slots.
+//   - A dialog (DeviceListDialog, LabelDialog, PresetDialog, ...): built at its step into its
+//     member below (typed as its class), its flag in MainMenuBar::DialogAvailability set to
+//     true, and its router signal connected (&SyncRouter::labelMessage, presetMessage, ...).
+//     Channel masks reach it through channelMasksChanged (a slot with fewer arguments takes the
+//     first ones: the record/playback dialog gets input and output only).
+// A view that follows the device version beyond its masks connects to deviceVersionApplied.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(SystemSettings *settings, QWidget *parent = nullptr);
+    MainWindow(SystemSettings *settings, DataModel *model, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     static MainWindow *instance();
+
+    MainMenuBar *mainMenuBar() const { return m_menuBar; }
+    // The version dialog of the menu entry; null until it was first opened.
+    DeviceVersionSelectionDialog *deviceVersionDialog() const { return m_versionDialog; }
 
     // The channels the current configuration leaves out, handed on to the views.
     void setChannelMasks(const SystemSettings::ChannelMasks &masks);
     SystemSettings::ChannelMasks channelMasks() const { return m_masks; }
 
+    // Applies the stored device version: the model's channel counts, Dante flag and Dante
+    // channel names, the menu bar, and the masks for every view.
+    void applyDeviceVersion();
+
+    // The channel configuration a device's reports stand for: without Dante 16 inputs and 8
+    // outputs are 1, 8 and 8 are 2, anything else 0; with Dante 8 inputs are 4, anything else 3.
+    static int deviceVersionFromDevice(const DeviceInfo &info);
+    // A DSP or codec fault, or a failed supply rail.
+    static bool hasFault(const DeviceInfo &info);
+    // The text of the fault report box.
+    static QString faultText(const DeviceInfo &info);
+
+signals:
+    void channelMasksChanged(quint32 inputMask, quint32 outputMask, quint32 danteInputMask,
+                             quint32 danteOutputMask);
+    void deviceVersionApplied(int deviceVersion);
+
+public slots:
+    // Menu entries.
+    void deviceListTriggered();
+    void labelTriggered();
+    void presetTriggered();
+    void recPlayTriggered();
+    void deviceSetupTriggered();
+    void gpioSetupTriggered();
+    void danteSetupTriggered();
+    void systemUpgradeActionTriggered();
+    void systemResetTriggered();
+    void commandAssistantTriggered();
+    void deviceVersionSelectionTriggered();
+
+    // Ctrl+letter: the entry with that letter as its mnemonic.
+    void deviceListShortcutActivated();
+    void labelShortcutActivated();
+    void presetShortcutActivated();
+    void recPlayShortcutActivated();
+    void setupShortcutActivated();
+    void helpShortcutActivated();
+
+    // The login state of the selected device, from the device list panel.
+    void setLoginChanged(bool loggedIn);
+
+    // Every change notification of the device model.
+    void tcpSyncToUI(uchar type, uchar subType, uchar funcId, uchar channel, uchar other,
+                     const QVariant &any);
+
 protected:
     void changeEvent(QEvent *event) override;
 
+private slots:
+    void systemMessage(uchar type, uchar subType, uchar funcId, uchar channel, uchar other,
+                       const QVariant &any);
+    void faultReminderTimerTimeout();
+    void deviceVersionDialogAccepted();
+
 private:
-    QFrame *createDevicePanel();
-    QFrame *createOverviewPanel();
-    QFrame *createModulePanel();
+    // The three places of the central layout.
+    QWidget *createDevicePanel();
+    QWidget *createOverview();
+    QWidget *createModuleArea();
+    // A framed place with a title and a hint, standing in for a view not built yet.
+    QWidget *createPlaceholder(const char *objectName, const char *title, const char *hint);
+
+    void showDialog(QWidget *dialog);
+    void controlFirmwareReported();
+    void deviceConfigurationReported();
+    void faultReported();
+    void showFaultReport();
     void retranslate();
 
     SystemSettings *m_settings;
+    DataModel *m_model;
     SystemSettings::ChannelMasks m_masks;
+    SyncRouter m_router;
 
-    QLabel *m_deviceTitleLabel = nullptr;
-    QListWidget *m_deviceListWidget = nullptr;
-    QLabel *m_deviceHintLabel = nullptr;
-    QLabel *m_overviewTitleLabel = nullptr;
-    QLabel *m_moduleHintLabel = nullptr;
+    MainMenuBar *m_menuBar = nullptr;
+    DeviceVersionSelectionDialog *m_versionDialog = nullptr;
+    QMessageBox *m_faultMessageBox = nullptr;
+    QTimer *m_faultReminderTimer = nullptr;
+
+    // ---- views of the other parts; null until their part is built ----
+    QWidget *m_deviceListDialog = nullptr; // DeviceListDialog
+    QWidget *m_labelDialog = nullptr; // LabelDialog
+    QWidget *m_presetDialog = nullptr; // PresetDialog
+    QWidget *m_recPlayDialog = nullptr; // RecPlayDialog
+    QWidget *m_deviceSetupDialog = nullptr; // DeviceSetupDialog
+    QWidget *m_gpioSetupDialog = nullptr; // GPIOSetupDialog
+    QWidget *m_danteSetupDialog = nullptr; // DanteSetupDialog
+    QWidget *m_systemUpgradeDialog = nullptr; // SystemUpgradeProgressDialog
+    QWidget *m_commandAssistantDialog = nullptr; // CommandAssistantDialog
+    QWidget *m_devicePanel = nullptr; // DeviceWidget
+    QWidget *m_overview = nullptr; // OverviewWidget
+    QWidget *m_moduleArea = nullptr; // ModuleWidget
+
+    // Texts of the placeholders, re-set on a language change.
+    struct PlaceholderText
+    {
+        QLabel *label;
+        const char *source;
+    };
+    QList<PlaceholderText> m_placeholderTexts;
 };

@@ -40,7 +40,7 @@ void Startup::prepareApplication()
                                            : Qt::AA_DisableHighDpiScaling);
 }
 
-int Startup::run()
+int Startup::run(const CommandLine::Result &commandLine)
 {
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     QApplication::setStyle(new FocusProxyStyle);
@@ -61,7 +61,7 @@ int Startup::run()
 
     auto model = std::make_unique<DataModel>(settings.linkSettings());
     splash->setProgress(3);
-    auto window = std::make_unique<MainWindow>(&settings);
+    auto window = std::make_unique<MainWindow>(&settings, model.get());
 
     if (settings.bootMode() != 0 && settings.showAtStartup()) {
         DeviceVersionSelectionDialog dialog(&settings);
@@ -73,7 +73,9 @@ int Startup::run()
         }
     }
 
-    window->setChannelMasks(settings.channelMasks());
+    window->applyDeviceVersion();
+    if (commandLine.connectAddress)
+        CommandLine::connectAtStart(*model, *commandLine.connectAddress);
     window->show();
     splash->finish(window.get());
     splash.reset();

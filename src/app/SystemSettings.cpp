@@ -2,6 +2,7 @@
 
 #include "AppLog.h"
 #include "Resources.h"
+#include "editors/controls/ControlPalette.h"
 
 #include <QApplication>
 #include <QDir>
@@ -425,6 +426,8 @@ void SystemSettings::applyAppearance(int choice)
         m_appearanceConfig = m_dark;
         break;
     }
+    // The painted controls read their colours again on the style change the sheet brings.
+    ControlPalette::setDark(m_dark == 1);
     applyStyleSheet();
     emit appearanceChanged(m_dark);
 }

@@ -1,10 +1,23 @@
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Help, the version and a bad address are answered without a window system.
+    {
+        QCoreApplication early(argc, argv);
+        const CommandLine::Result commandLine =
+                CommandLine::parse(QCoreApplication::arguments(), CommandLine::Pass::Early);
+        if (!commandLine.run)
+            return CommandLine::answer(commandLine);
+    }
+
     Startup::prepareApplication();
     QApplication application(argc, argv);
-    return Startup::run();
+    const CommandLine::Result commandLine = CommandLine::parse(QCoreApplication::arguments());
+    if (!commandLine.run)
+        return CommandLine::answer(commandLine);
+    return Startup::run(commandLine);
 }

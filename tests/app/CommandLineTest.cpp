@@ -1,0 +1,157 @@
+#include "app/CommandLine.h"
+#include "AppTestEnvironment.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "model/DataModel.h"
+#include "support/FakeClock.h"
+#include "support/TestLinkEnvironment.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+quint32 ipv4(const char *text)
+{
+    return QHostAddress(QLatin1String(text)).toIPv4Address();
+}
+
+// A loopback TCP port with nobody listening: connection attempts fail at once and go nowhere.
+quint16 closedTcpPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+} // namespace
+
+// vexatarn --connect HOST, --help and --version.
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("early");
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<quint32>("address"); // 0: none
+        QTest::addColumn<QString>("output"); // a part of standard output
+        QTest::addColumn<QString>("error"); // a part of standard error
+
+        const auto args = [](std::initializer_list<const char *> list) {
+            QStringList result {QStringLiteral("vexatarn")};
+            for (const char *argument : list)
+                result << QLatin1String(argument);
+            return result;
+        };
+        QTest::newRow("nothing") << args({}) << false << true << 0 << 0u << QString() << QString();
+        QTest::newRow("connect") << args({"--connect", "127.0.0.1"}) << false << true << 0
+                                 << ipv4("127.0.0.1") << QString() << QString();
+        QTest::newRow("connect with =") << args({"--connect=192.168.1.20"}) << false << true << 0
+                                        << ipv4("192.168.1.20") << QString() << QString();
+        QTest::newRow("host name")
+                << args({"--connect", "processor.local"}) << false << false << 1 << 0u << QString()
+                << QStringLiteral("vexatarn: Not an IPv4 address: "
+                                  "processor.local\n");
+        QTest::newRow("IPv6") << args({"--connect", "::1"}) << true << false << 1 << 0u << QString()
+                              << QStringLiteral("Not an IPv4 address: ::1");
+        QTest::newRow("missing address") << args({"--connect"}) << true << false << 1 << 0u
+                                         << QString() << QStringLiteral("--connect");
+        QTest::newRow("help") << args({"--help"}) << true << false << 0 << 0u
+                              << QStringLiteral("--connect <HOST>") << QString();
+        QTest::newRow("version") << args({"--version"}) << true << false << 0 << 0u
+                                 << QStringLiteral("vexatarn 1.2.9\n") << QString();
+        QTest::newRow("help among toolkit options")
+                << args({"-platform", "offscreen", "-h"}) << true << false << 0 << 0u
+                << QStringLiteral("Usage:") << QString();
+        QTest::newRow("toolkit option, early")
+                << args({"-reverse"}) << true << true << 0 << 0u << QString() << QString();
+        QTest::newRow("unknown option") << args({"--frobnicate"}) << false << false << 1 << 0u
+                                        << QString() << QStringLiteral("frobnicate");
+        QTest::newRow("stray argument")
+                << args({"127.0.0.1"}) << false << false << 1 << 0u << QString()
+                << QStringLiteral("Unexpected argument: 127.0.0.1");
+    }
+
+    void parse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, early);
+        QFETCH(bool, run);
+        QFETCH(int, exitCode);
+        QFETCH(quint32, address);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        const CommandLine::Result result = CommandLine::parse(
+                arguments, early ? CommandLine::Pass::Early : CommandLine::Pass::Full);
+        QCOMPARE(result.run, run);
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(result.connectAddress.value_or(0), address);
+        QCOMPARE(result.connectAddress.has_value(), address != 0);
+        QVERIFY2(result.output.contains(output), qPrintable(result.output));
+        QVERIFY2(result.error.contains(error), qPrintable(result.error));
+        QCOMPARE(result.error.isEmpty(), error.isEmpty());
+    }
+
+    void connectAddsOrSelectsTheDevice()
+    {
+        FakeClock clock;
+        DataModel model(testLinkSettings(closedTcpPort()),
+                        testLinkEnvironment(clock, QStringLiteral(":memory:")));
+        model.addDeviceByAddress(ipv4("127.0.0.2"));
+
+        // Unknown address: added by address and selected.
+        QCOMPARE(CommandLine::connectAtStart(model, ipv4("127.0.0.1")), 1);
+        QCOMPARE(model.deviceCount(), 2);
+        QCOMPARE(model.currentIndex(), 1);
+        QCOMPARE(model.device(1).packet.ipAddress, ipv4("127.0.0.1"));
+
+        // Known address: the entry it has is selected, nothing added.
+        QCOMPARE(CommandLine::connectAtStart(model, ipv4("127.0.0.2")), 0);
+        QCOMPARE(model.deviceCount(), 2);
+        QCOMPARE(model.currentIndex(), 0);
+    }
+
+    void startupConnectsToTheDeviceOfTheCommandLine()
+    {
+        writeSettingsFile(QDir::current().absoluteFilePath(QStringLiteral("cfg.ini")),
+                          "[Port]\nControl=" + QByteArray::number(closedTcpPort())
+                                  + "\nBroadcast=" + QByteArray::number(freeUdpPort()) + "\n");
+        const CommandLine::Result commandLine =
+                CommandLine::parse({QStringLiteral("vexatarn"), QStringLiteral("--connect"),
+                                    QStringLiteral("127.0.0.1")});
+
+        int selected = -2;
+        quint32 address = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            MainWindow *window = MainWindow::instance();
+            if (!window || !window->isVisible() || QThread::currentThread()->loopLevel() == 0)
+                return;
+            DataModel *model = DataModel::instance();
+            selected = model->currentIndex();
+            if (selected >= 0)
+                address = model->device(selected).packet.ipAddress;
+            QCoreApplication::exit(0);
+        });
+        watch.start(10);
+        QCOMPARE(Startup::run(commandLine), 0);
+        QVERIFY(selected >= 0);
+        QCOMPARE(address, ipv4("127.0.0.1"));
+        QFile::remove(QStringLiteral("devices.db"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    return runAppTest<CommandLineTest>(argc, argv);
+}
+
+#include "CommandLineTest.moc"
