@@ -4,6 +4,7 @@
 //   bench_startup <vexatarn> <minimal_window>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -49,12 +50,15 @@ int main(int argc, char *argv[])
         return 2;
     }
     QTemporaryDir work;
+    // Both run in the temporary folder: their paths must not depend on it.
+    const QString programPath = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString minimalPath = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
     constexpr int Runs = 9;
     // One warm-up each, so both find the libraries in the page cache.
-    medianStartMs(QString::fromLocal8Bit(argv[1]), work.path(), 1);
-    medianStartMs(QString::fromLocal8Bit(argv[2]), work.path(), 1);
-    const double program = medianStartMs(QString::fromLocal8Bit(argv[1]), work.path(), Runs);
-    const double minimal = medianStartMs(QString::fromLocal8Bit(argv[2]), work.path(), Runs);
+    medianStartMs(programPath, work.path(), 1);
+    medianStartMs(minimalPath, work.path(), 1);
+    const double program = medianStartMs(programPath, work.path(), Runs);
+    const double minimal = medianStartMs(minimalPath, work.path(), Runs);
     if (program < 0 || minimal < 0)
         return 1;
     const double ratio = program / minimal;
