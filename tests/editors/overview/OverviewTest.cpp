@@ -197,6 +197,24 @@ private slots:
                  point != MeterGroup::InputPostFader);
     }
 
+    // The main window connects the model's notification to syncFromModel with this one line.
+    void repliesReachTheOverviewThroughTheNotification()
+    {
+        Overview o;
+        QObject::connect(&o.model, &DataModel::tcpSyncToUI, &o.widget,
+                         &OverviewWidget::syncFromModel);
+        QByteArray levels(18, char(-100));
+        levels[0] = char(-6);
+        levels[17] = char(3);
+        const QByteArray meters = Frame::build(Msg::InputMeters, Frame::Reply, levels);
+        o.model.receiveBytes(meters.constData(), meters.size());
+        QCOMPARE(o.widget.inputGroup()->numberLabel(0)->text(), QStringLiteral("-6"));
+        QCOMPARE(o.widget.inputGroup()->numberLabel(16)->text(), QStringLiteral("-40/3"));
+        const QByteArray serial = Frame::build(Msg::SysSerialNumber, Frame::Reply, "VT-77");
+        o.model.receiveBytes(serial.constData(), serial.size());
+        QCOMPARE(o.info("serialNumberLabel"), QStringLiteral("VT-77"));
+    }
+
     // Meters are polled ten times a second: only what moved is drawn again.
     void aChangedLevelRepaintsOnlyItsMeterAndNumber()
     {
