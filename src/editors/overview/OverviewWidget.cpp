@@ -113,7 +113,6 @@ GroupBox *OverviewWidget::createInfoPanel()
         info.name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         info.value = new QLabel(panel);
         info.value->setObjectName(QLatin1String(RowNames[row]));
-        info.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(info.name, row, 0);
         grid->addWidget(info.value, row, 1);
     }

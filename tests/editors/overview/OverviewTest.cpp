@@ -297,7 +297,8 @@ private slots:
         Overview o;
         QSignalSpy info(&o.widget, &OverviewWidget::infoDoubleClicked);
         o.widget.show();
-        QTest::mouseDClick(o.widget.findChild<GroupBox *>(QStringLiteral("infoPanel")),
+        // Anywhere on the panel, its labels included.
+        QTest::mouseDClick(o.widget.findChild<QLabel *>(QStringLiteral("serialNumberLabel")),
                            Qt::LeftButton);
         QCOMPARE(info.count(), 1);
         QVERIFY(!o.dialog().isVisible());
