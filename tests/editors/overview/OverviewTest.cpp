@@ -1,0 +1,580 @@
+#include "app/AppTestEnvironment.h"
+#include "app/Resources.h"
+#include "editors/controls/Meter.h"
+#include "editors/overview/MeterDialog.h"
+#include "editors/overview/OverviewWidget.h"
+#include "model/LoopbackDevice.h"
+#include "model/MessageCatalogue.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+// A model on its own (no device) and the overview of it, shown and active so that its
+// shortcuts work.
+struct Overview
+{
+    FakeClock clock;
+    DataModel model;
+    OverviewWidget widget;
+
+    explicit Overview(LinkSettings settings = testLinkSettings())
+        : model(settings, testLinkEnvironment(clock, QStringLiteral(":memory:"))), widget(&model)
+    {
+        widget.resize(1100, OverviewWidget::FixedHeight);
+    }
+
+    MeterDialog &dialog() { return *widget.meterDialog(); }
+
+    void sync(MessageId id, uchar channel = 255)
+    {
+        widget.syncFromModel(id.type, id.subType, id.funcId, channel, 255);
+    }
+
+    QString info(const char *name) const
+    {
+        return widget.findChild<QLabel *>(QLatin1String(name))->text();
+    }
+    bool infoShown(const char *name) const
+    {
+        return !widget.findChild<QLabel *>(QLatin1String(name))->isHidden();
+    }
+    QPushButton *muteButton() const
+    {
+        return widget.findChild<QPushButton *>(QStringLiteral("muteButton"));
+    }
+};
+
+// Records which widgets paint.
+class PaintRecorder : public QObject
+{
+public:
+    QSet<QObject *> painted;
+
+    void watch(QWidget *widget) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted.insert(watched);
+        return false;
+    }
+};
+
+bool activate(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+void pressCtrl(QWidget *window, Qt::Key key)
+{
+    QTest::keyClick(window, key, Qt::ControlModifier);
+}
+
+qint8 &meterByte(DataModel &model, MeterGroup::Source source, int index)
+{
+    switch (source) {
+    case MeterGroup::InputPostFader:
+        return model.input(index).postMeter;
+    case MeterGroup::InputPreFader:
+        return model.input(index).preMeter;
+    case MeterGroup::OutputPostFader:
+        return model.output(index).postMeter;
+    case MeterGroup::OutputPreFader:
+        break;
+    }
+    return model.output(index).preMeter;
+}
+
+MessageId messageOf(MeterGroup::Source source)
+{
+    switch (source) {
+    case MeterGroup::InputPostFader:
+        return Msg::InputMeters;
+    case MeterGroup::InputPreFader:
+        return Msg::PreMixMeters;
+    case MeterGroup::OutputPostFader:
+        return Msg::OutputMeters;
+    case MeterGroup::OutputPreFader:
+        break;
+    }
+    return Msg::OutputPreMeters;
+}
+
+} // namespace
+
+class OverviewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initApplicationResources(); }
+
+    void meterNumbersReadTheFloorBelowIt()
+    {
+        Overview o;
+        QVERIFY(activate(&o.widget));
+        MeterGroup *inputs = o.widget.inputGroup();
+        QCOMPARE(inputs->numberLabel(0)->text(), QStringLiteral("-40"));
+        QCOMPARE(inputs->numberLabel(16)->text(), QStringLiteral("-40/-40"));
+
+        o.model.input(0).postMeter = -100; // no signal
+        o.model.input(1).postMeter = -12;
+        o.model.input(2).postMeter = 30; // above the scale: the bar is full, the number true
+        o.model.input(16).postMeter = -100;
+        o.model.input(17).postMeter = 5;
+        o.sync(Msg::InputMeters);
+        QCOMPARE(inputs->meter(0)->level(), -40);
+        QCOMPARE(inputs->numberLabel(0)->text(), QStringLiteral("-40"));
+        QCOMPARE(inputs->numberLabel(1)->text(), QStringLiteral("-12"));
+        QCOMPARE(inputs->meter(2)->level(), 24);
+        QCOMPARE(inputs->numberLabel(2)->text(), QStringLiteral("30"));
+        QCOMPARE(inputs->numberLabel(16)->text(), QStringLiteral("-40/5"));
+
+        pressCtrl(&o.widget, Qt::Key_N);
+        QCOMPARE(o.widget.meterFloor(), -100);
+        QCOMPARE(inputs->meter(0)->minimum(), -100);
+        QCOMPARE(inputs->meter(0)->maximum(), 24);
+        QCOMPARE(o.widget.outputGroup()->meter(17)->minimum(), -100);
+        QCOMPARE(inputs->numberLabel(0)->text(), QStringLiteral("-100"));
+        QCOMPARE(inputs->numberLabel(16)->text(), QStringLiteral("-100/5"));
+        QCOMPARE(o.widget.outputGroup()->numberLabel(3)->text(), QStringLiteral("-100"));
+
+        o.model.input(0).postMeter = -60; // shown as it is only above the floor
+        o.sync(Msg::InputMeters);
+        QCOMPARE(inputs->numberLabel(0)->text(), QStringLiteral("-60"));
+        pressCtrl(&o.widget, Qt::Key_N);
+        QCOMPARE(inputs->numberLabel(0)->text(), QStringLiteral("-40"));
+    }
+
+    // Each message redraws its own metering point, here and in the meter window.
+    void eachMeterMessageRedrawsItsPoint_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::newRow("input post fader") << int(MeterGroup::InputPostFader);
+        QTest::newRow("input pre fader") << int(MeterGroup::InputPreFader);
+        QTest::newRow("output post fader") << int(MeterGroup::OutputPostFader);
+        QTest::newRow("output pre fader") << int(MeterGroup::OutputPreFader);
+    }
+    void eachMeterMessageRedrawsItsPoint()
+    {
+        QFETCH(int, source);
+        const auto point = MeterGroup::Source(source);
+        Overview o;
+        o.widget.showMeterDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(&o.dialog()));
+        const MeterGroup::Source all[] = {MeterGroup::InputPostFader, MeterGroup::InputPreFader,
+                                          MeterGroup::OutputPostFader, MeterGroup::OutputPreFader};
+        for (MeterGroup::Source s : all) {
+            for (int i = 0; i < MeterGroup::MeterCount; ++i)
+                meterByte(o.model, s, i) = qint8(-20 + 3 * int(s) - i);
+        }
+        o.sync(messageOf(point));
+
+        for (MeterGroup::Source s : all) {
+            MeterGroup *group = o.dialog().group(s);
+            const bool redrawn = s == point;
+            QCOMPARE(group->numberLabel(5)->text(),
+                     redrawn ? QString::number(-25 + 3 * source) : QStringLiteral("-40"));
+            QCOMPARE(group->meter(17)->level(), redrawn ? -37 + 3 * source : -40);
+            QCOMPARE(group->numberLabel(16)->text(),
+                     redrawn ? QStringLiteral("%1/%2").arg(-36 + 3 * source).arg(-37 + 3 * source)
+                             : QStringLiteral("-40/-40"));
+        }
+        MeterGroup *overviewGroup = point == MeterGroup::InputPostFader ? o.widget.inputGroup()
+                : point == MeterGroup::OutputPostFader                  ? o.widget.outputGroup()
+                                                                        : nullptr;
+        if (overviewGroup)
+            QCOMPARE(overviewGroup->numberLabel(5)->text(), QString::number(-25 + 3 * source));
+        QCOMPARE(o.widget.inputGroup()->numberLabel(5)->text() == QStringLiteral("-40"),
+                 point != MeterGroup::InputPostFader);
+    }
+
+    // The main window connects the model's notification to syncFromModel with this one line.
+    void repliesReachTheOverviewThroughTheNotification()
+    {
+        Overview o;
+        QObject::connect(&o.model, &DataModel::tcpSyncToUI, &o.widget,
+                         &OverviewWidget::syncFromModel);
+        QByteArray levels(18, char(-100));
+        levels[0] = char(-6);
+        levels[17] = char(3);
+        const QByteArray meters = Frame::build(Msg::InputMeters, Frame::Reply, levels);
+        o.model.receiveBytes(meters.constData(), meters.size());
+        QCOMPARE(o.widget.inputGroup()->numberLabel(0)->text(), QStringLiteral("-6"));
+        QCOMPARE(o.widget.inputGroup()->numberLabel(16)->text(), QStringLiteral("-40/3"));
+        const QByteArray serial = Frame::build(Msg::SysSerialNumber, Frame::Reply, "VT-77");
+        o.model.receiveBytes(serial.constData(), serial.size());
+        QCOMPARE(o.info("serialNumberLabel"), QStringLiteral("VT-77"));
+    }
+
+    // Meters are polled ten times a second: only what moved is drawn again.
+    void aChangedLevelRepaintsOnlyItsMeterAndNumber()
+    {
+        Overview o;
+        for (int i = 0; i < MeterGroup::MeterCount; ++i)
+            o.model.input(i).postMeter = qint8(-20 - i);
+        o.sync(Msg::InputMeters);
+        o.widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&o.widget));
+        QTest::qWait(20);
+        PaintRecorder recorder;
+        for (MeterGroup *group : {o.widget.inputGroup(), o.widget.outputGroup()}) {
+            for (int i = 0; i < MeterGroup::MeterCount; ++i) {
+                recorder.watch(group->meter(i));
+                recorder.watch(group->numberLabel(i));
+            }
+        }
+
+        o.sync(Msg::InputMeters);
+        o.sync(Msg::OutputMeters);
+        QTest::qWait(20);
+        QCOMPARE(recorder.painted.size(), 0);
+
+        o.model.input(3).postMeter = -5;
+        o.model.input(17).postMeter = 0;
+        o.sync(Msg::InputMeters);
+        MeterGroup *inputs = o.widget.inputGroup();
+        QTRY_COMPARE(recorder.painted.size(), 4);
+        QCOMPARE(recorder.painted,
+                 (QSet<QObject *> {inputs->meter(3), inputs->numberLabel(3), inputs->meter(17),
+                                   inputs->numberLabel(16)}));
+    }
+
+    // The hidden meter window draws nothing, and shows the mirror as soon as it is opened.
+    void meterWindowCatchesUpWhenShown()
+    {
+        Overview o;
+        o.model.input(4).preMeter = -7;
+        o.sync(Msg::PreMixMeters);
+        MeterGroup *pre = o.dialog().group(MeterGroup::InputPreFader);
+        QCOMPARE(pre->meter(4)->level(), -40);
+        o.widget.showMeterDialog();
+        QCOMPARE(pre->meter(4)->level(), -7);
+        QCOMPARE(pre->numberLabel(4)->text(), QStringLiteral("-7"));
+    }
+
+    // Each press toggles both floors, so a press in each window leaves both at −40.
+    void ctrlNInBothWindowsKeepsTheFloorsInStep()
+    {
+        Overview o;
+        QSignalSpy ctrlN(&o.dialog(), &MeterDialog::ctrlN);
+        QVERIFY(activate(&o.widget));
+        pressCtrl(&o.widget, Qt::Key_N);
+        QCOMPARE(o.widget.meterFloor(), -100);
+        QCOMPARE(o.dialog().meterFloor(), -100);
+        QCOMPARE(ctrlN.count(), 0);
+
+        QVERIFY(activate(&o.dialog()));
+        MeterGroup *pre = o.dialog().group(MeterGroup::InputPreFader);
+        QCOMPARE(pre->numberLabel(0)->text(), QStringLiteral("-100"));
+        pressCtrl(&o.dialog(), Qt::Key_N);
+        QCOMPARE(ctrlN.count(), 1);
+        QCOMPARE(o.dialog().meterFloor(), -40);
+        QCOMPARE(o.widget.meterFloor(), -40);
+        QCOMPARE(pre->numberLabel(0)->text(), QStringLiteral("-40"));
+        QCOMPARE(o.dialog().group(MeterGroup::OutputPostFader)->meter(16)->minimum(), -40);
+
+        // A double click on "Input Pre Fader" toggles both; the other groups do not.
+        QTest::mouseDClick(o.dialog().group(MeterGroup::OutputPreFader), Qt::LeftButton);
+        QCOMPARE(o.dialog().meterFloor(), -40);
+        QTest::mouseDClick(pre, Qt::LeftButton);
+        QCOMPARE(ctrlN.count(), 2);
+        QCOMPARE(o.dialog().meterFloor(), -100);
+        QCOMPARE(o.widget.meterFloor(), -100);
+        QCOMPARE(o.widget.inputGroup()->numberLabel(0)->text(), QStringLiteral("-100"));
+    }
+
+    void doubleClicksOpenTheMeterWindowOrReportTheInfoPanel()
+    {
+        Overview o;
+        QSignalSpy info(&o.widget, &OverviewWidget::infoDoubleClicked);
+        o.widget.show();
+        // Anywhere on the panel, its labels included.
+        QTest::mouseDClick(o.widget.findChild<QLabel *>(QStringLiteral("serialNumberLabel")),
+                           Qt::LeftButton);
+        QCOMPARE(info.count(), 1);
+        QVERIFY(!o.dialog().isVisible());
+        QTest::mouseDClick(o.widget.outputGroup(), Qt::LeftButton);
+        QVERIFY(o.dialog().isVisible());
+        QVERIFY(!o.dialog().isModal());
+        QCOMPARE(o.dialog().windowTitle(), QStringLiteral("Meter"));
+        QCOMPARE(info.count(), 1);
+    }
+
+    void infoLabelsFollowTheMirror()
+    {
+        Overview o;
+        DeviceInfo &device = o.model.deviceInfo();
+        QCOMPARE(o.info("dspVersionLabel"), QString()); // 0.0.0 before any report
+        QCOMPARE(o.info("danteConnectLabel"), QString()); // 2 before any report
+        QCOMPARE(o.info("dspUsageLabel"), QString());
+
+        device.armVersion = {1, 2, 9};
+        o.sync(Msg::SysArmVersion);
+        QCOMPARE(o.info("armVersionLabel"), QStringLiteral("V1.2.9"));
+        device.armBuild = 0x2a0f;
+        o.sync(Msg::SysArmBuild);
+        QCOMPARE(o.info("armVersionLabel"), QStringLiteral("V1.2.9-2a0f"));
+
+        device.dspVersion = {3, 0, 12};
+        o.sync(Msg::SysDspVersion);
+        QCOMPARE(o.info("dspVersionLabel"), QStringLiteral("V3.0.12"));
+        device.dspVersion = {0, 0, 0};
+        o.sync(Msg::SysDspVersion);
+        QCOMPARE(o.info("dspVersionLabel"), QString());
+
+        const struct
+        {
+            float a, b;
+            const char *text;
+        } usages[] = {{12.34f, 7.0f, "12.3%, 7.0%"},
+                      {0.0f, 0.05f, "0.0%, 0.1%"},
+                      {0.0f, 0.0f, ""},
+                      {100.0f, 99.96f, "100.0%, 100.0%"}};
+        for (const auto &usage : usages) {
+            device.dspUsage = {usage.a, usage.b};
+            o.sync(Msg::SysDspUsage);
+            QCOMPARE(o.info("dspUsageLabel"), QLatin1String(usage.text));
+        }
+
+        const struct
+        {
+            quint8 state;
+            const char *text;
+        } connects[] = {{1, "Connected"}, {0, "Disconnected"}, {2, ""}, {7, ""}};
+        for (const auto &connect : connects) {
+            device.danteConnected = connect.state;
+            o.sync(Msg::SysDanteState);
+            QCOMPARE(o.info("danteConnectLabel"), QLatin1String(connect.text));
+        }
+
+        device.serialNumber = QStringLiteral("VT-0042");
+        o.sync(Msg::SysSerialNumber);
+        QCOMPARE(o.info("serialNumberLabel"), QStringLiteral("VT-0042"));
+    }
+
+    void danteRowsBeforeAndAfterLogin_data()
+    {
+        QTest::addColumn<int>("bootMode");
+        QTest::addColumn<int>("danteUi");
+        QTest::addColumn<bool>("supportRowLoggedOut");
+        QTest::newRow("boot mode 0") << 0 << 1 << false;
+        QTest::newRow("boot mode 1 without Dante choice") << 1 << 0 << false;
+        QTest::newRow("boot mode 1 with Dante choice") << 1 << 1 << true;
+        QTest::newRow("boot mode 2 with Dante choice") << 2 << 1 << true;
+    }
+    void danteRowsBeforeAndAfterLogin()
+    {
+        QFETCH(int, bootMode);
+        QFETCH(int, danteUi);
+        QFETCH(bool, supportRowLoggedOut);
+        LinkSettings settings = testLinkSettings();
+        settings.bootMode = bootMode;
+        settings.danteUi = quint8(danteUi);
+        Overview o(settings);
+        o.model.deviceInfo().danteSupported = 1;
+        o.model.deviceInfo().danteConnected = 1;
+        o.sync(Msg::SysDanteState);
+        QCOMPARE(o.info("danteSupportLabel"), QString());
+        QCOMPARE(o.infoShown("danteSupportLabel"), supportRowLoggedOut);
+        QVERIFY(!o.infoShown("danteConnectLabel"));
+
+        o.model.loginReplyReceived(1); // accepted: tcpLoginChanged
+        QCOMPARE(o.info("danteSupportLabel"), QStringLiteral("Yes"));
+        QVERIFY(o.infoShown("danteSupportLabel"));
+        QVERIFY(o.infoShown("danteConnectLabel"));
+        QCOMPARE(o.info("danteConnectLabel"), QStringLiteral("Connected"));
+
+        o.model.deviceInfo().danteSupported = 0;
+        o.sync(Msg::SysDanteState);
+        QCOMPARE(o.info("danteSupportLabel"), QStringLiteral("No"));
+        QVERIFY(o.infoShown("danteSupportLabel"));
+        QVERIFY(!o.infoShown("danteConnectLabel"));
+
+        o.model.loginReplyReceived(0); // nobody logged in any more
+        QCOMPARE(o.info("danteSupportLabel"), QString());
+        QCOMPARE(o.infoShown("danteSupportLabel"), supportRowLoggedOut);
+    }
+
+    // The button writes the mirror, then sends (2,2,16) with one byte through the set path.
+    void muteButtonWritesTheMirrorAndSends()
+    {
+        LoopbackDevice device;
+        QVERIFY(device.connect());
+        OverviewWidget widget(device.model.get());
+        QVERIFY(activate(&widget));
+        QPushButton *mute = widget.findChild<QPushButton *>(QStringLiteral("muteButton"));
+        QCOMPARE(mute->size(), QSize(86, 25));
+        QVERIFY(mute->isCheckable());
+        device.drain();
+
+        QTest::mouseClick(mute, Qt::LeftButton);
+        QVERIFY(mute->isChecked());
+        QCOMPARE(device.model->deviceInfo().systemMute, quint8(1));
+        QCOMPARE(device.model->lastWrite().id, Msg::SysSystemMute);
+        const QByteArray on = QByteArray::fromHex("827d0100020210010100017d82");
+        QVERIFY(device.received(on.size()).contains(on));
+
+        pressCtrl(&widget, Qt::Key_M); // Ctrl+M clicks the button
+        QVERIFY(!mute->isChecked());
+        QCOMPARE(device.model->deviceInfo().systemMute, quint8(0));
+        const QByteArray off = QByteArray::fromHex("827d0100020210010100007d82");
+        QVERIFY(device.received(off.size()).contains(off));
+
+        // The device's report moves the button; nothing is sent for it.
+        device.model->deviceInfo().systemMute = 1;
+        device.drain();
+        widget.syncFromModel(2, 2, 16, 255, 255);
+        QVERIFY(mute->isChecked());
+        QVERIFY(!device.received(1).contains(QByteArray::fromHex("02021001")));
+    }
+
+    // The simplified interface shows no info panel, and Ctrl+M mutes nothing behind it.
+    void simpleModeHidesTheInfoPanel()
+    {
+        LinkSettings settings = testLinkSettings();
+        settings.simple = 1;
+        Overview o(settings);
+        QVERIFY(activate(&o.widget));
+        QVERIFY(!o.widget.findChild<GroupBox *>(QStringLiteral("infoPanel"))->isVisible());
+        QVERIFY(o.widget.inputGroup()->isVisible());
+        pressCtrl(&o.widget, Qt::Key_M);
+        QCOMPARE(o.model.deviceInfo().systemMute, quint8(0));
+        QVERIFY(!o.muteButton()->isChecked());
+        QCOMPARE(o.widget.height(), OverviewWidget::FixedHeight);
+    }
+
+    void channelConfigHidesColumnsAndCaptionsDante_data()
+    {
+        QTest::addColumn<quint32>("inputMask");
+        QTest::addColumn<quint32>("outputMask");
+        QTest::addColumn<quint32>("danteInputMask");
+        QTest::addColumn<quint32>("danteOutputMask");
+        QTest::addColumn<QStringList>("inputCaptions"); // channels 9..16, "-" when hidden
+        QTest::addColumn<QStringList>("outputCaptions");
+        QTest::addColumn<bool>("pairs");
+        const QStringList plain {"9", "10", "11", "12", "13", "14", "15", "16"};
+        QTest::newRow("16x16") << 0u << 0u << 0u << 0u << plain << plain << true;
+        QTest::newRow("12x12+Dante4x4")
+                << 0x0u << 0x0u << 0xF0u << 0xF0u
+                << QStringList {"9", "10", "11", "12", "RX 1", "RX 2", "RX 3", "RX 4"}
+                << QStringList {"9", "10", "11", "12", "TX 1", "TX 2", "TX 3", "TX 4"} << true;
+        QTest::newRow("8x8+Dante4x4")
+                << 0x30Fu << 0x30Fu << 0xF0u << 0xF0u
+                << QStringList {"-", "-", "-", "-", "RX 1", "RX 2", "RX 3", "RX 4"}
+                << QStringList {"-", "-", "-", "-", "TX 1", "TX 2", "TX 3", "TX 4"} << false;
+    }
+    void channelConfigHidesColumnsAndCaptionsDante()
+    {
+        QFETCH(quint32, inputMask);
+        QFETCH(quint32, outputMask);
+        QFETCH(quint32, danteInputMask);
+        QFETCH(quint32, danteOutputMask);
+        QFETCH(QStringList, inputCaptions);
+        QFETCH(QStringList, outputCaptions);
+        QFETCH(bool, pairs);
+        Overview o;
+        o.model.setDanteChannelNames(quint16(danteInputMask), quint16(danteOutputMask));
+        o.widget.applyChannelConfig(inputMask, outputMask, danteInputMask, danteOutputMask);
+
+        const auto captions = [](MeterGroup *group) {
+            QStringList result;
+            for (int channel = 8; channel < 16; ++channel) {
+                result << (group->column(channel)->isHidden()
+                                   ? QStringLiteral("-")
+                                   : group->captionLabel(channel)->text());
+            }
+            return result;
+        };
+        QList<MeterGroup *> inputs {o.widget.inputGroup(),
+                                    o.dialog().group(MeterGroup::InputPreFader),
+                                    o.dialog().group(MeterGroup::InputPostFader)};
+        QList<MeterGroup *> outputs {o.widget.outputGroup(),
+                                     o.dialog().group(MeterGroup::OutputPreFader),
+                                     o.dialog().group(MeterGroup::OutputPostFader)};
+        for (MeterGroup *group : inputs + outputs) {
+            const bool input = inputs.contains(group);
+            QCOMPARE(captions(group), input ? inputCaptions : outputCaptions);
+            for (int channel = 0; channel < 8; ++channel) {
+                QVERIFY(!group->column(channel)->isHidden());
+                QCOMPARE(group->captionLabel(channel)->text(), QString::number(channel + 1));
+            }
+            QCOMPARE(!group->column(16)->isHidden(), pairs);
+            QCOMPARE(group->captionLabel(16)->text(),
+                     input ? QStringLiteral("Play") : QStringLiteral("Rec"));
+        }
+
+        // Back to the full configuration: everything shows again, numbered.
+        o.model.setDanteChannelNames(0, 0);
+        o.widget.applyChannelConfig(0, 0, 0, 0);
+        QVERIFY(!o.widget.inputGroup()->column(12)->isHidden());
+        QCOMPARE(o.widget.inputGroup()->captionLabel(12)->text(), QStringLiteral("13"));
+        QVERIFY(!o.dialog().group(MeterGroup::OutputPostFader)->column(16)->isHidden());
+    }
+
+    void meterTooltipsFollowTheLabels()
+    {
+        Overview o;
+        QCOMPARE(o.widget.inputGroup()->meter(3)->toolTip(), QString());
+        o.model.input(3).label = QStringLiteral("Lectern");
+        o.model.input(16).label = QStringLiteral("Laptop");
+        o.model.output(3).label = QStringLiteral("Hall");
+        o.sync(Msg::InputLabels, 3);
+        o.sync(Msg::InputLabels, 16);
+        for (MeterGroup *group :
+             {o.widget.inputGroup(), o.dialog().group(MeterGroup::InputPreFader),
+              o.dialog().group(MeterGroup::InputPostFader)}) {
+            QCOMPARE(group->meter(3)->toolTip(), QStringLiteral("Lectern"));
+            QCOMPARE(group->meter(16)->toolTip(), QStringLiteral("Laptop"));
+            QCOMPARE(group->meter(17)->toolTip(), QString());
+        }
+        // Outputs follow their own message only.
+        QCOMPARE(o.widget.outputGroup()->meter(3)->toolTip(), QString());
+        o.sync(Msg::OutputLabels, 3);
+        QCOMPARE(o.widget.outputGroup()->meter(3)->toolTip(), QStringLiteral("Hall"));
+        QCOMPARE(o.dialog().group(MeterGroup::OutputPreFader)->meter(3)->toolTip(),
+                 QStringLiteral("Hall"));
+        // A label cleared on the device clears the tooltip.
+        o.model.input(3).label.clear();
+        o.sync(Msg::InputLabels, 3);
+        QCOMPARE(o.dialog().group(MeterGroup::InputPostFader)->meter(3)->toolTip(), QString());
+    }
+
+    // A language change re-sets every text at once.
+    void textsFollowTheLanguage()
+    {
+        Overview o;
+        o.model.loginReplyReceived(1);
+        o.model.deviceInfo().danteSupported = 1;
+        o.sync(Msg::SysDanteState);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/translation/chs.qm")));
+        QCoreApplication::installTranslator(&translator);
+        QTRY_COMPARE(o.widget.inputGroup()->title(), QStringLiteral("输入"));
+        QTRY_COMPARE(o.dialog().windowTitle(), QStringLiteral("电平表"));
+        QCOMPARE(o.muteButton()->text(), QStringLiteral("系统静音"));
+        QCOMPARE(o.info("danteSupportLabel"), QStringLiteral("是"));
+        QCOMPARE(o.dialog().group(MeterGroup::OutputPreFader)->captionLabel(16)->text(),
+                 QStringLiteral("录音"));
+        QCoreApplication::removeTranslator(&translator);
+        QTRY_COMPARE(o.widget.inputGroup()->title(), QStringLiteral("Input"));
+        QTRY_COMPARE(o.dialog().windowTitle(), QStringLiteral("Meter"));
+        QCOMPARE(o.dialog().group(MeterGroup::InputPreFader)->title(),
+                 QStringLiteral("Input Pre Fader"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    return runAppTest<OverviewTest>(argc, argv);
+}
+
+#include "OverviewTest.moc"
