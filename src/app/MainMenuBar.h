@@ -28,7 +28,7 @@ public:
     // that builds a dialog flips its flag here (and nowhere else).
     struct DialogAvailability
     {
-        bool deviceList = false; // DeviceListDialog
+        bool deviceList = true; // DeviceListDialog
         bool label = false; // LabelDialog
         bool preset = false; // PresetDialog
         bool recPlay = false; // RecPlayDialog

@@ -3,6 +3,9 @@
 #include "DeviceVersionSelectionDialog.h"
 #include "MainMenuBar.h"
 #include "SplashScreen.h"
+#include "editors/overview/OverviewWidget.h"
+#include "link/panel/DeviceListDialog.h"
+#include "link/panel/DeviceWidget.h"
 #include "editors/controls/MessageBox.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
@@ -66,7 +69,8 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     SplashScreen::reportProgress(5);
 
     // The administration dialogs, built once and kept for the run, in this order:
-    // DeviceListDialog.
+    m_deviceListDialog = new DeviceListDialog(this);
+    m_deviceListDialog->connectModel(m_model);
     SplashScreen::reportProgress(10);
     // LabelDialog.
     SplashScreen::reportProgress(14);
@@ -437,18 +441,23 @@ void MainWindow::showDialog(QWidget *dialog)
     dialog->activateWindow();
 }
 
-QWidget *MainWindow::createDevicePanel()
+DeviceWidget *MainWindow::createDevicePanel()
 {
-    QWidget *panel = createPlaceholder("devicePanel", QT_TR_NOOP("Device List"),
-                                       QT_TR_NOOP("Processors on the local network appear here."));
-    panel->setFixedWidth(280);
+    auto *panel = new DeviceWidget(this);
+    panel->connectModel(m_model);
+    connect(panel, &DeviceWidget::listButtonClicked, this, &MainWindow::deviceListTriggered);
+    connect(panel, &DeviceWidget::loginChanged, this, &MainWindow::setLoginChanged);
+    // "Remove" in the full list removes the way the panel does.
+    connect(m_deviceListDialog, &DeviceListDialog::removeDeviceRequested, panel,
+            &DeviceWidget::removeDeviceAt);
     return panel;
 }
 
-QWidget *MainWindow::createOverview()
+OverviewWidget *MainWindow::createOverview()
 {
-    QWidget *overview = createPlaceholder("overviewPanel", QT_TR_NOOP("Overview"), nullptr);
-    overview->setFixedHeight(188);
+    auto *overview = new OverviewWidget(m_model, this);
+    connect(&m_router, &SyncRouter::overviewMessage, overview, &OverviewWidget::syncFromModel);
+    connect(this, &MainWindow::channelMasksChanged, overview, &OverviewWidget::applyChannelConfig);
     return overview;
 }
 

@@ -13,6 +13,9 @@ class QMessageBox;
 class QTimer;
 class QVBoxLayout;
 struct DeviceInfo;
+class DeviceListDialog;
+class DeviceWidget;
+class OverviewWidget;
 
 // The single top-level window: the menu bar, the device list panel on the left, the overview at
 // the top right and the module area below it, and one instance of every administration dialog.
@@ -112,8 +115,8 @@ private slots:
 
 private:
     // The three places of the central layout.
-    QWidget *createDevicePanel();
-    QWidget *createOverview();
+    DeviceWidget *createDevicePanel();
+    OverviewWidget *createOverview();
     QWidget *createModuleArea();
     // A framed place with a title and a hint, standing in for a view not built yet.
     QWidget *createPlaceholder(const char *objectName, const char *title, const char *hint);
@@ -136,7 +139,7 @@ private:
     QTimer *m_faultReminderTimer = nullptr;
 
     // ---- views of the other parts; null until their part is built ----
-    QWidget *m_deviceListDialog = nullptr; // DeviceListDialog
+    DeviceListDialog *m_deviceListDialog = nullptr;
     QWidget *m_labelDialog = nullptr; // LabelDialog
     QWidget *m_presetDialog = nullptr; // PresetDialog
     QWidget *m_recPlayDialog = nullptr; // RecPlayDialog
@@ -145,8 +148,8 @@ private:
     QWidget *m_danteSetupDialog = nullptr; // DanteSetupDialog
     QWidget *m_systemUpgradeDialog = nullptr; // SystemUpgradeProgressDialog
     QWidget *m_commandAssistantDialog = nullptr; // CommandAssistantDialog
-    QWidget *m_devicePanel = nullptr; // DeviceWidget
-    QWidget *m_overview = nullptr; // OverviewWidget
+    DeviceWidget *m_devicePanel = nullptr;
+    OverviewWidget *m_overview = nullptr;
     QWidget *m_moduleArea = nullptr; // ModuleWidget
 
     // Texts of the placeholders, re-set on a language change.

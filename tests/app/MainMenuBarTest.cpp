@@ -239,7 +239,7 @@ private slots:
         bar.setControlFirmwareMajor(1);
         QCOMPARE(
                 visibleEntries(bar),
-                (QStringList {QStringLiteral("setupMenu"),
+                (QStringList {QStringLiteral("deviceListAction"), QStringLiteral("setupMenu"),
                               QStringLiteral("deviceVersionSelectionAction"),
                               QStringLiteral("systemResetAction"), QStringLiteral("highDpiMenu")}));
 

@@ -254,13 +254,13 @@ private slots:
     void mainWindowGeometryOutlivesTheRun()
     {
         StartupObserver observer;
-        observer.onMainWindowShown = [](MainWindow *window) { window->resize(900, 640); };
+        observer.onMainWindowShown = [](MainWindow *window) { window->resize(1500, 900); };
         QCOMPARE(Startup::run(), 0);
         QVERIFY(!SystemSettings::loadGeometry(QStringLiteral("MainGeometry")).isEmpty());
 
         observer.onMainWindowShown = [](MainWindow *) {};
         QCOMPARE(Startup::run(), 0);
-        QCOMPARE(observer.sizeAtMainWindow, QSize(900, 640));
+        QCOMPARE(observer.sizeAtMainWindow, QSize(1500, 900));
     }
 };
 
