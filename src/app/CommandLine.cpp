@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QHostAddress>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -81,12 +82,28 @@ int CommandLine::answer(const Result &result)
     return result.exitCode;
 }
 
-int CommandLine::connectAtStart(DataModel &model, quint32 address)
+int CommandLine::connectAtStart(DataModel &model, quint32 address, int waitMs)
 {
     int index = -1;
     for (int i = 0; i < model.deviceCount() && index < 0; ++i) {
         if (model.device(i).packet.ipAddress == address)
             index = i;
+    }
+    if (index < 0 && waitMs > 0) {
+        // Whichever comes first: the device's announcement, or the end of the wait.
+        auto *waiting = new QObject(&model);
+        QObject::connect(&model, &DataModel::deviceListAdd, waiting,
+                         [&model, address, waiting](DataModel::UDPBrowsingPacket *packet, bool) {
+                             if (packet->ipAddress != address)
+                                 return;
+                             delete waiting; // also cancels the time-out below
+                             model.selectDevice(model.deviceCount() - 1, false);
+                         });
+        QTimer::singleShot(waitMs, waiting, [&model, address, waiting] {
+            delete waiting;
+            model.selectDevice(model.addDeviceByAddress(address), false);
+        });
+        return -1;
     }
     if (index < 0)
         index = model.addDeviceByAddress(address);

@@ -40,7 +40,9 @@ public:
     // Writes the output and the error of a result that ends the program; returns its exit code.
     static int answer(const Result &result);
 
-    // Selects the device with this address, adding it by address when no entry has it; returns
-    // its index.
-    static int connectAtStart(DataModel &model, quint32 address);
+    // Selects the device with this address and returns its index. When no entry has it yet, the
+    // device is given waitMs to announce itself (so it is listed under its real identity, not a
+    // provisional one); after that, or at once with waitMs 0, it is added by address. Returns -1
+    // while waiting.
+    static int connectAtStart(DataModel &model, quint32 address, int waitMs = 0);
 };

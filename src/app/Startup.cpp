@@ -15,6 +15,9 @@
 
 namespace {
 
+// A processor announces itself once a second; a little longer catches the first announcement.
+constexpr int AnnouncementWaitMs = 1500;
+
 // Keeps the arrow cursor over the start-up until it is released or the scope ends.
 class StartupCursor
 {
@@ -76,7 +79,7 @@ int Startup::run(const CommandLine::Result &commandLine)
 
     window->applyDeviceVersion();
     if (commandLine.connectAddress)
-        CommandLine::connectAtStart(*model, *commandLine.connectAddress);
+        CommandLine::connectAtStart(*model, *commandLine.connectAddress, AnnouncementWaitMs);
     window->show();
     splash->finish(window.get());
     splash.reset();

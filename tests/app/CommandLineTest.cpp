@@ -119,6 +119,32 @@ private slots:
         QCOMPARE(model.currentIndex(), 0);
     }
 
+    void unknownAddressWaitsForItsAnnouncement()
+    {
+        FakeClock clock;
+        DataModel model(testLinkSettings(), testLinkEnvironment(clock, QStringLiteral(":memory:")));
+        QCOMPARE(CommandLine::connectAtStart(model, ipv4("127.0.0.1"), 50), -1);
+        QCOMPARE(model.deviceCount(), 0);
+
+        // Another device announcing changes nothing; this one is selected under its own identity.
+        UdpBrowsingPacket other;
+        other.deviceId = 5;
+        other.ipAddress = ipv4("127.0.0.9");
+        other.productCode = 1;
+        model.processAnnouncement(other.serialise(), 0);
+        QCOMPARE(model.currentIndex(), -1);
+        UdpBrowsingPacket packet = other;
+        packet.deviceId = 20001;
+        packet.ipAddress = ipv4("127.0.0.1");
+        model.processAnnouncement(packet.serialise(), 0);
+        QCOMPARE(model.deviceCount(), 2);
+        QCOMPARE(model.currentIndex(), 1);
+        QCOMPARE(model.device(1).packet.deviceId, quint32(20001));
+        // The wait is over: no entry added by hand later.
+        QTest::qWait(100);
+        QCOMPARE(model.deviceCount(), 2);
+    }
+
     void startupConnectsToTheDeviceOfTheCommandLine()
     {
         writeSettingsFile(QDir::current().absoluteFilePath(QStringLiteral("cfg.ini")),
@@ -130,6 +156,7 @@ private slots:
 
         int selected = -2;
         quint32 address = 0;
+        int polls = 0;
         QTimer watch;
         connect(&watch, &QTimer::timeout, this, [&] {
             MainWindow *window = MainWindow::instance();
@@ -139,7 +166,9 @@ private slots:
             selected = model->currentIndex();
             if (selected >= 0)
                 address = model->device(selected).packet.ipAddress;
-            QCoreApplication::exit(0);
+            // Nothing announces itself here: added by address once the wait is over.
+            if (selected >= 0 || ++polls > 500)
+                QCoreApplication::exit(0);
         });
         watch.start(10);
         QCOMPARE(Startup::run(commandLine), 0);
