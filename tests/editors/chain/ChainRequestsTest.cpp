@@ -5,6 +5,7 @@
 #include "model/SetPayload.h"
 
 #include "app/Resources.h"
+#include "app/SplashScreen.h"
 #include "editors/chain/DelayWidget.h"
 #include "editors/chain/FeedbackWidget.h"
 #include "editors/chain/GateWidget.h"
@@ -17,8 +18,11 @@
 #include "editors/controls/Knob.h"
 #include "editors/controls/Meter.h"
 
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTranslator>
 
 #include <functional>
 
@@ -492,6 +496,36 @@ private slots:
         model().input(3).label.clear();
         m_module->syncFromModel(2, 3, 1, 3, 255);
         QCOMPARE(name(m_module->gateWidget(), 3), QString("IN 4"));
+    }
+
+    void languageSwitchRetitlesThePages()
+    {
+        QTranslator chinese;
+        QVERIFY(chinese.load(QStringLiteral(":/translation/chs.qm")));
+        QCoreApplication::installTranslator(&chinese);
+        QCoreApplication::processEvents(); // the language change reaches the windows posted
+        QCOMPARE(m_module->pageButton(ModuleWidget::LevelPreMixPage)->text(),
+                 QString::fromUtf8("混音前电平"));
+        QCOMPARE(control<QPushButton>(m_module->preLevelWidget(), 0, "mute")->text(),
+                 QString::fromUtf8("静音"));
+        QCOMPARE(modeButton(m_module->inSetupWidget(), 0, QString::fromUtf8("话筒")) != nullptr,
+                 true);
+        QCoreApplication::removeTranslator(&chinese);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_module->pageButton(ModuleWidget::LevelPreMixPage)->text(),
+                 QString("Level Pre Mix"));
+    }
+
+    void buildingReportsSplashProgress()
+    {
+        SplashScreen splash(SplashScreen::plate(false), QStringLiteral("Processor"));
+        auto *bar = splash.findChild<QProgressBar *>();
+        QSignalSpy progress(bar, &QProgressBar::valueChanged);
+        ModuleWidget module(&model());
+        QList<int> values;
+        for (const QList<QVariant> &args : progress)
+            values << args.at(0).toInt();
+        QCOMPARE(values, (QList<int> {55, 60, 65, 70, 75, 80, 85, 90, 95}));
     }
 
     void firmwareDecidesTheUsbMode()
