@@ -181,22 +181,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Device List</source>
-        <translation>设备列表</translation>
-    </message>
-    <message>
-        <source>Processors on the local network appear here.</source>
-        <translation>局域网中的处理器将显示在这里。</translation>
-    </message>
-    <message>
-        <source>Overview</source>
-        <translation>概览</translation>
-    </message>
-    <message>
-        <source>Select a device to edit its processing.</source>
-        <translation>请选择一台设备以编辑其处理参数。</translation>
-    </message>
-    <message>
         <source>Codec</source>
         <translation>编解码器</translation>
     </message>

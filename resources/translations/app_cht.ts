@@ -181,22 +181,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Device List</source>
-        <translation>裝置清單</translation>
-    </message>
-    <message>
-        <source>Processors on the local network appear here.</source>
-        <translation>區域網路上的處理器會顯示在此。</translation>
-    </message>
-    <message>
-        <source>Overview</source>
-        <translation>概覽</translation>
-    </message>
-    <message>
-        <source>Select a device to edit its processing.</source>
-        <translation>請選擇一台裝置以編輯其處理參數。</translation>
-    </message>
-    <message>
         <source>Codec</source>
         <translation>編解碼器</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "DeviceVersionSelectionDialog.h"
 #include "MainMenuBar.h"
 #include "SplashScreen.h"
+#include "editors/chain/ModuleWidget.h"
 #include "editors/overview/OverviewWidget.h"
 #include "link/panel/DeviceListDialog.h"
 #include "link/panel/DeviceWidget.h"
@@ -93,8 +94,9 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     SplashScreen::reportProgress(42);
     m_overview = createOverview();
     SplashScreen::reportProgress(46);
-    m_moduleArea = createModuleArea();
+    // The module area reports 55 to 95 itself while it builds its pages.
     SplashScreen::reportProgress(50);
+    m_moduleArea = createModuleArea();
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
@@ -461,40 +463,12 @@ OverviewWidget *MainWindow::createOverview()
     return overview;
 }
 
-QWidget *MainWindow::createModuleArea()
+ModuleWidget *MainWindow::createModuleArea()
 {
-    return createPlaceholder("modulePanel", nullptr,
-                             QT_TR_NOOP("Select a device to edit its processing."));
-}
-
-QWidget *MainWindow::createPlaceholder(const char *objectName, const char *title, const char *hint)
-{
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QLatin1String(objectName));
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(8);
-    if (title) {
-        auto *label = new QLabel(panel);
-        label->setObjectName(QStringLiteral("panelTitleLabel"));
-        QFont font = label->font();
-        font.setBold(true);
-        font.setPointSize(10);
-        label->setFont(font);
-        layout->addWidget(label);
-        m_placeholderTexts.append({label, title});
-    }
-    layout->addStretch();
-    if (hint) {
-        auto *label = new QLabel(panel);
-        label->setObjectName(QStringLiteral("hintLabel"));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignCenter);
-        layout->addWidget(label);
-        layout->addStretch();
-        m_placeholderTexts.append({label, hint});
-    }
-    return panel;
+    auto *modules = new ModuleWidget(m_model, this);
+    connect(&m_router, &SyncRouter::moduleMessage, modules, &ModuleWidget::syncFromModel);
+    connect(this, &MainWindow::channelMasksChanged, modules, &ModuleWidget::applyChannelConfig);
+    return modules;
 }
 
 void MainWindow::retranslate()

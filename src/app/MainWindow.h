@@ -15,6 +15,7 @@ class QVBoxLayout;
 struct DeviceInfo;
 class DeviceListDialog;
 class DeviceWidget;
+class ModuleWidget;
 class OverviewWidget;
 
 // The single top-level window: the menu bar, the device list panel on the left, the overview at
@@ -117,9 +118,8 @@ private:
     // The three places of the central layout.
     DeviceWidget *createDevicePanel();
     OverviewWidget *createOverview();
-    QWidget *createModuleArea();
+    ModuleWidget *createModuleArea();
     // A framed place with a title and a hint, standing in for a view not built yet.
-    QWidget *createPlaceholder(const char *objectName, const char *title, const char *hint);
 
     void showDialog(QWidget *dialog);
     void controlFirmwareReported();
@@ -150,7 +150,7 @@ private:
     QWidget *m_commandAssistantDialog = nullptr; // CommandAssistantDialog
     DeviceWidget *m_devicePanel = nullptr;
     OverviewWidget *m_overview = nullptr;
-    QWidget *m_moduleArea = nullptr; // ModuleWidget
+    ModuleWidget *m_moduleArea = nullptr;
 
     // Texts of the placeholders, re-set on a language change.
     struct PlaceholderText

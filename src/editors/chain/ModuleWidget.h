@@ -1,0 +1,126 @@
+#pragma once
+
+#include "FirmwareVersion.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class ChannelStripWidget;
+class DataModel;
+class DelayWidget;
+class FeedbackWidget;
+class GateWidget;
+class InSetupWidget;
+class LevelWidget;
+class ModuleButtonBar;
+class ModulePlaceholderWidget;
+class QAbstractButton;
+class QButtonGroup;
+class QStackedWidget;
+
+// The processing chain of the device: a row of page buttons, one per module in signal order,
+// over the stack of module editors. The page on screen (and, on pages with a channel selector,
+// the selected channel) tells the status poll what to read. This is the one place where the
+// editors' signals become requests to the device; the strip editors of input setup, gate and
+// feedback send their own.
+//
+// The main window routes the device model's change notifications here through syncFromModel,
+// and hands over the channel masks of the configuration through applyChannelConfig.
+class ModuleWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Page {
+        InSetupPage = 0,
+        GatePage = 1,
+        AgcPage = 2,
+        FeedbackPage = 3,
+        InFilterPage = 4,
+        InLimiterPage = 5,
+        InDelayPage = 6,
+        AncPage = 7,
+        AecPage = 8,
+        LevelPreMixPage = 9,
+        MatrixPage = 10,
+        AutoMixerPage = 11,
+        SignalGeneratorPage = 12,
+        OutLevelPage = 13,
+        OutFilterPage = 14,
+        OutLimiterPage = 15,
+        OutDelayPage = 16,
+        PageCount = 17
+    };
+
+    explicit ModuleWidget(DataModel *model, QWidget *parent = nullptr);
+
+    // A change of the mirror, as DataModel::tcpSyncToUI announces it (type 3, and the labels,
+    // Dante state and DSP version of type 2): the editors concerned re-read the mirror.
+    void syncFromModel(uchar type, uchar subType, uchar funcId, uchar channel, uchar other);
+
+    // The channels the configuration leaves out (set bits) and the Dante channels.
+    void applyChannelConfig(quint32 inputMask, quint32 outputMask, quint32 danteInputMask,
+                            quint32 danteOutputMask);
+
+    int currentPage() const;
+    QWidget *page(int index) const;
+    QAbstractButton *pageButton(int index) const;
+    static bool hasChannelSelector(int page);
+    FirmwareFeatures firmwareFeatures() const { return m_features; }
+
+    InSetupWidget *inSetupWidget() const { return m_inSetup; }
+    GateWidget *gateWidget() const { return m_gate; }
+    FeedbackWidget *feedbackWidget() const { return m_feedback; }
+    DelayWidget *inDelayWidget() const { return m_inDelay; }
+    DelayWidget *outDelayWidget() const { return m_outDelay; }
+    LevelWidget *preLevelWidget() const { return m_preLevel; }
+    LevelWidget *outLevelWidget() const { return m_outLevel; }
+
+public slots:
+    void stackedButtonClicked(int page);
+    void updateInSetupSwitchToUSB();
+
+    void inDelayWidgetDataChanged(int channel, float ms);
+    void preLevelWidgetGroupChanged(int channel, int group);
+    void preLevelWidgetInvertChanged(int channel, bool invert);
+    void preLevelWidgetMuteChanged(int channel, bool mute);
+    void preLevelWidgetGainChanged(int channel, float gain);
+    void preLevelWidgetPriorityChanged(int channel, bool priority);
+    void outLevelWidgetGroupChanged(int channel, int group);
+    void outLevelWidgetInvertChanged(int channel, bool invert);
+    void outLevelWidgetMuteChanged(int channel, bool mute);
+    void outLevelWidgetGainChanged(int channel, float gain);
+    void outDelayWidgetDataChanged(int channel, float ms);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildPages();
+    void addPage(int index, QWidget *page);
+    void retranslate();
+    void syncAudio(uchar subType, uchar funcId, uchar channel);
+    void syncSystem(uchar subType, uchar funcId, uchar channel);
+    // The editors of one side (inputs or outputs) that show channel names.
+    void forEachStrip(const std::function<void(ChannelStripWidget *)> &visit) const;
+    void evaluateFirmware();
+
+    DataModel *m_model;
+    ModuleButtonBar *m_buttonBar;
+    QButtonGroup *m_buttons;
+    QStackedWidget *m_stack;
+    std::array<QWidget *, PageCount> m_pages {};
+    std::array<ModulePlaceholderWidget *, PageCount> m_placeholders {};
+
+    InSetupWidget *m_inSetup = nullptr;
+    GateWidget *m_gate = nullptr;
+    FeedbackWidget *m_feedback = nullptr;
+    DelayWidget *m_inDelay = nullptr;
+    LevelWidget *m_preLevel = nullptr;
+    LevelWidget *m_outLevel = nullptr;
+    DelayWidget *m_outDelay = nullptr;
+
+    FirmwareFeatures m_features;
+};

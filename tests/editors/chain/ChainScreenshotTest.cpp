@@ -1,0 +1,174 @@
+#include "app/Resources.h"
+#include "editors/chain/ChannelStripWidget.h"
+#include "editors/chain/ModuleWidget.h"
+#include "editors/controls/ControlPalette.h"
+#include "model/DataModel.h"
+#include "support/TestLinkEnvironment.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFrame>
+#include <QHash>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+QString styleSheet(bool dark)
+{
+    QFile file(dark ? QStringLiteral(":/qss/VexaTarnDark.qss")
+                    : QStringLiteral(":/qss/VexaTarnLight.qss"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("style sheet resource missing");
+    return QString::fromUtf8(file.readAll());
+}
+
+// A blank or nearly uniform picture means nothing was drawn.
+bool looksDrawn(const QImage &image, QString *why)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    int most = 0;
+    for (int n : counts)
+        most = std::max(most, n);
+    const double share = double(most) / (image.width() * image.height());
+    *why = QStringLiteral("%1 colours, the commonest covers %2 %")
+                   .arg(counts.size())
+                   .arg(share * 100);
+    return counts.size() > 150 && share < 0.9;
+}
+
+// A processor in use: labels, Dante channels, settings away from their start values.
+void fillMirror(DataModel &model)
+{
+    model.setDanteChannelNames(0xF0, 0xF0);
+    model.deviceInfo().danteConnected = 1;
+    const char *labels[] = {"Lectern", "Chair", "Panel L", "Panel R", "Handheld 1", "Handheld 2"};
+    for (int ch = 0; ch < 17; ++ch) {
+        InputChannel &in = model.input(ch);
+        if (ch < 6)
+            in.label = QLatin1String(labels[ch]);
+        in.inputMode = ch < 2 ? 2 : ch % 2;
+        in.inputGain = float((ch * 7) % 50);
+        in.mute = ch == 5;
+        in.phantom = ch == 3 || ch == 4;
+        in.gate =
+                GateParams {quint8(ch % 3 != 0), -65.0f + ch * 3, 1.0f + ch * 10, 20.0f + ch * 40};
+        in.gateStatus = ch % 4 == 1;
+        in.feedbackEnabled = ch % 3 == 0;
+        in.delay = 2.5f * ch;
+        in.preMixGain = -3.0f * (ch % 7);
+        in.preMixMute = ch == 7;
+        in.invert = ch == 2;
+        in.priority = ch == 0;
+        in.group = ch >= 8 && ch < 11 ? 2 : 0;
+        in.postMeter = qint8(-40 + (ch * 9) % 45);
+        OutputChannel &out = model.output(ch);
+        out.gain = -2.0f * (ch % 5);
+        out.mute = ch == 3;
+        out.postMeter = qint8(-30 + (ch * 11) % 40);
+        out.delay = 12.0f * ch;
+    }
+    model.output(0).label = QStringLiteral("Main L");
+    model.output(1).label = QStringLiteral("Main R");
+}
+
+} // namespace
+
+// Every page of the module area in both appearances: drawn, not blank, not cut off. Copies go
+// to /tmp/chain-<page>-<light|dark>.png for a look.
+class ChainScreenshotTest : public QObject
+{
+    Q_OBJECT
+
+    FakeClock m_clock;
+
+private slots:
+    void initTestCase()
+    {
+        initApplicationResources();
+        // As the program starts: "Arial" (metric-compatible where Arial is missing), 9 points.
+        QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    }
+
+    void pagesAreDrawn_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<bool>("scrolled");
+        const struct
+        {
+            int page;
+            const char *name;
+        } pages[] = {{ModuleWidget::InSetupPage, "in-setup"},
+                     {ModuleWidget::GatePage, "gate"},
+                     {ModuleWidget::FeedbackPage, "feedback"},
+                     {ModuleWidget::InDelayPage, "in-delay"},
+                     {ModuleWidget::LevelPreMixPage, "level-pre-mix"},
+                     {ModuleWidget::OutLevelPage, "out-level"},
+                     {ModuleWidget::OutDelayPage, "out-delay"},
+                     {ModuleWidget::MatrixPage, "matrix-placeholder"}};
+        for (bool dark : {false, true}) {
+            for (const auto &p : pages)
+                QTest::addRow("%s-%s", p.name, dark ? "dark" : "light")
+                        << p.page << QString(p.name) << dark << false;
+            // The far end of the outputs: the Dante channels with their status icons.
+            QTest::addRow("out-level-dante-%s", dark ? "dark" : "light")
+                    << int(ModuleWidget::OutLevelPage) << QStringLiteral("out-level-dante") << dark
+                    << true;
+        }
+    }
+    void pagesAreDrawn()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        QFETCH(bool, dark);
+        QFETCH(bool, scrolled);
+        ControlPalette::setDark(dark);
+        qApp->setStyleSheet(styleSheet(dark));
+
+        DataModel model(testLinkSettings(), testLinkEnvironment(m_clock, ":memory:"));
+        fillMirror(model);
+        QFrame panel;
+        panel.setObjectName(QStringLiteral("modulePanel"));
+        auto *layout = new QVBoxLayout(&panel);
+        layout->setContentsMargins(12, 12, 12, 12);
+        auto *module = new ModuleWidget(&model);
+        layout->addWidget(module);
+        module->applyChannelConfig(0x300, 0x300, 0xF0, 0xF0); // "12x12+Dante4x4"
+        module->stackedButtonClicked(page);
+        panel.resize(1000, 560);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        auto *strip = qobject_cast<ChannelStripWidget *>(module->page(page));
+        if (scrolled) {
+            QScrollBar *bar = strip->findChild<QScrollArea *>()->horizontalScrollBar();
+            bar->setValue(bar->maximum());
+            QVERIFY(strip->channelWidget(15)->visibleRegion().boundingRect().width()
+                    == strip->channelWidget(15)->width());
+        }
+
+        const QImage shot = panel.grab().toImage();
+        const QString file =
+                QStringLiteral("/tmp/chain-%1-%2.png")
+                        .arg(name, dark ? QStringLiteral("dark") : QStringLiteral("light"));
+        shot.save(file);
+        QString why;
+        QVERIFY2(looksDrawn(shot, &why), qPrintable(why));
+
+        // The channel cards fit the height of the area: nothing is cut off at the bottom.
+        if (strip) {
+            auto *area = strip->findChild<QScrollArea *>();
+            QVERIFY(area->widget()->minimumSizeHint().height() <= area->viewport()->height());
+            QVERIFY(strip->channelWidget(0)->isVisible());
+        }
+    }
+};
+
+QTEST_MAIN(ChainScreenshotTest)
+#include "ChainScreenshotTest.moc"
