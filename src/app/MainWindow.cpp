@@ -27,6 +27,7 @@ MainWindow *g_instance = nullptr;
 
 const char *const GeometryKey = "MainGeometry";
 const QSize DefaultSize(1280, 800);
+constexpr int DevicePanelWidth = 240;
 
 // The fault report is shown again this often while the fault lasts.
 const int FaultReminderMs = 120000;
@@ -446,6 +447,8 @@ void MainWindow::showDialog(QWidget *dialog)
 DeviceWidget *MainWindow::createDevicePanel()
 {
     auto *panel = new DeviceWidget(this);
+    // A fixed width keeps the rows whole however much the editors beside it would like.
+    panel->setFixedWidth(DevicePanelWidth);
     panel->connectModel(m_model);
     connect(panel, &DeviceWidget::listButtonClicked, this, &MainWindow::deviceListTriggered);
     connect(panel, &DeviceWidget::loginChanged, this, &MainWindow::setLoginChanged);
