@@ -642,14 +642,16 @@ const std::vector<MirrorRecord> &mirrorRecords()
     return Records;
 }
 
-QStringList mirrorDifferences(const ParameterMirror &mirror, const sim::SimStore &store,
-                              quint32 scope, int channel)
+namespace {
+
+QStringList differencesOf(const ParameterMirror &mirror, const sim::SimStore &store, int channel,
+                          const std::function<bool(const MirrorRecord &)> &which)
 {
     const sim::Levels levels = sim::Levels::compute(store);
     QStringList differences;
     RecordCheck check {mirror, store, levels, channel, differences};
     for (const MirrorRecord &record : Records) {
-        if (!(record.polledBy & scope))
+        if (!which(record))
             continue;
         const int before = differences.size();
         record.compare(check);
@@ -657,4 +659,21 @@ QStringList mirrorDifferences(const ParameterMirror &mirror, const sim::SimStore
             differences[i].prepend(QLatin1String(record.name) + QLatin1String(" "));
     }
     return differences;
+}
+
+} // namespace
+
+QStringList mirrorDifferences(const ParameterMirror &mirror, const sim::SimStore &store,
+                              quint32 scope, int channel)
+{
+    return differencesOf(mirror, store, channel,
+                         [scope](const MirrorRecord &r) { return (r.polledBy & scope) != 0; });
+}
+
+QStringList mirrorDifferences(const ParameterMirror &mirror, const sim::SimStore &store,
+                              const QStringList &records)
+{
+    return differencesOf(mirror, store, 0, [&records](const MirrorRecord &r) {
+        return records.contains(QLatin1String(r.name));
+    });
 }

@@ -59,8 +59,11 @@ const std::vector<MirrorRecord> &mirrorRecords();
 // The differences of every record that the scope polls.
 QStringList mirrorDifferences(const ParameterMirror &mirror, const sim::SimStore &store,
                               quint32 scope, int channel);
+// The differences of the records named.
+QStringList mirrorDifferences(const ParameterMirror &mirror, const sim::SimStore &store,
+                              const QStringList &records);
 
-// Gives the simulated processor's state values other than its start values (and other than
-// those of another variant), in range, different per channel: a mirror that merely kept its
-// start values, or the values of an earlier variant, cannot pass the comparison.
+// Gives the simulated processor's state values in range that differ between the two variants
+// (1 and 2) and per channel, and for every record somewhere from the start values: a mirror that
+// merely kept its start values, or the values of the other variant, cannot pass the comparison.
 void varyStore(sim::SimStore &store, int variant);

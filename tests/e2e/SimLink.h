@@ -25,18 +25,20 @@ public:
 
     // The simulator announces itself to the model's discovery port every 100 ms, so that a
     // test does not wait a whole second for the first announcement.
-    explicit SimLink(sim::SimOptions options = {})
+    // With announceToModel false the announcements go to a port nobody listens on, and the
+    // device is reached only when it is added by its address.
+    explicit SimLink(sim::SimOptions options = {}, bool announceToModel = true,
+                     const QString &registryFile = QStringLiteral(":memory:"))
     {
         settings = testLinkSettings();
         options.bind = QHostAddress(QHostAddress::LocalHost);
         options.announceTo = QHostAddress(QHostAddress::LocalHost);
-        options.broadcastPort = settings.broadcastPort;
+        options.broadcastPort = announceToModel ? settings.broadcastPort : freeUdpPort();
         options.commandPort = 0;
         options.timing.announceMs = 100;
         device = std::make_unique<sim::SimDevice>(options, clock.clock());
         settings.controlPort = device->start(QHostAddress(QHostAddress::LocalHost), 0);
-        model = std::make_unique<DataModel>(settings,
-                                            testLinkEnvironment(clock, QStringLiteral(":memory:")));
+        model = std::make_unique<DataModel>(settings, testLinkEnvironment(clock, registryFile));
         QObject::connect(model.get(), &DataModel::tcpLoginChanged, [this](uchar status) {
             logins.append(status);
             // What the device list panel does when nobody is logged in.
