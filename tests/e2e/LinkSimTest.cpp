@@ -81,7 +81,10 @@ private slots:
     {
         QTemporaryDir dir;
         const QString registryFile = dir.filePath(QStringLiteral("devices.db"));
-        SimLink link({}, false, registryFile);
+        SimLinkOptions setup;
+        setup.announceToModel = false;
+        setup.registryFile = registryFile;
+        SimLink link({}, setup);
         const int index = link.model->addDeviceByAddress(
                 QHostAddress(QHostAddress::LocalHost).toIPv4Address());
         QCOMPARE(link.model->device(index).packet.deviceId, 42215u);
@@ -115,7 +118,9 @@ private slots:
         QVERIFY(!link.model->isLoggedIn());
         QVERIFY(link.model->rememberedPassword().isEmpty());
 
-        // The user types the password into the login dialog.
+        // The user types the password into the login dialog. From here on the stand-in for the
+        // device list panel stays quiet: its built-in password, sent on every "nobody logged
+        // in", would be refused after the remembered one was accepted and undo the login.
         link.answerGreeting = false;
         link.model->login(DevicePassword, true);
         QVERIFY(SimLink::waitFor([&] { return link.logins == QList<uchar> {0, 2, 1}; }));
@@ -134,6 +139,42 @@ private slots:
         QCOMPARE(link.logins, (QList<uchar> {0, 2, 1, 0, 1}));
         QVERIFY(link.model->isLoggedIn());
         QCOMPARE(link.model->rememberedPassword(), DevicePassword);
+    }
+
+    // In the simple mode the program logs in as the user: the built-in password is refused
+    // when the processor has passwords of its own, the user password is accepted.
+    void userLoginInSimpleMode()
+    {
+        QString error;
+        const auto options = sim::SimOptions::parse(
+                {QStringLiteral("vexatarn-sim"), QStringLiteral("--password"), DevicePassword,
+                 QStringLiteral("--user-password"), QStringLiteral("nutzer")},
+                &error);
+        QVERIFY2(options, qPrintable(error));
+        SimLinkOptions setup;
+        setup.simple = 1;
+        SimLink link(*options, setup);
+        link.answerGreeting = true;
+        QVERIFY(link.discoverAndSelect());
+        QVERIFY(SimLink::waitFor([&] { return link.logins == QList<uchar> {0, 2}; }));
+        link.answerGreeting = false;
+        link.model->login(QStringLiteral("nutzer"), true);
+        QVERIFY(SimLink::waitFor([&] { return link.logins == QList<uchar> {0, 2, 1}; }));
+        QVERIFY(link.model->isLoggedIn());
+    }
+
+    // Announcements of 110 bytes (the word 7 inserted) are read in boot mode 2 only.
+    void alternativeAnnouncementForm()
+    {
+        sim::SimOptions options;
+        options.announceForm = 110;
+        SimLink link(options);
+        QSignalSpy announced(link.device.get(), &sim::SimDevice::announced);
+        QVERIFY(SimLink::waitFor([&] { return announced.count() >= 3; }));
+        QCOMPARE(link.model->deviceCount(), 0);
+        link.model->setBootMode(2);
+        QVERIFY(SimLink::waitFor([&] { return link.model->deviceCount() == 1; }));
+        QCOMPARE(link.model->device(0).packet.deviceId, link.device->store().system.deviceId);
     }
 
     // A processor that stops answering on an open connection is reconnected after 3 s of

@@ -6,6 +6,9 @@
 
 #include "model/StatusPoll.h"
 
+#include <QMap>
+#include <QSet>
+
 namespace {
 
 constexpr int FullCycle = 100; // ticks: the 100, 200 and 500 ms blocks all run
@@ -59,6 +62,28 @@ class MirrorSimTest : public QObject
 private:
     std::unique_ptr<SimLink> link;
     int variant = 1;
+    QMap<int, QString> playList; // the USB play list entries as announced: index, name
+    QSet<QString> recordList; // the USB record list entries as announced: "seconds name"
+
+    // The device list entry as the announcements leave it.
+    void compareDeviceEntry()
+    {
+        const sim::SimStore &store = link->device->store();
+        QTRY_COMPARE(UdpBrowsingPacket::textBytes(link->model->device(0).packet.model),
+                     store.system.model);
+        const UdpBrowsingPacket &p = link->model->device(0).packet;
+        QCOMPARE(p.deviceId, store.system.deviceId);
+        QCOMPARE(QHostAddress(p.ipAddress), QHostAddress(QHostAddress::LocalHost));
+        QCOMPARE(UdpBrowsingPacket::textBytes(p.serialNumber), store.system.serialNumber);
+        QCOMPARE(UdpBrowsingPacket::textBytes(p.location), store.system.location);
+        QCOMPARE(UdpBrowsingPacket::textBytes(p.description), store.system.description);
+        QCOMPARE(UdpBrowsingPacket::textBytes(p.preset), store.presets[store.currentPreset].name);
+        QCOMPARE(p.armVersion, store.system.armVersion);
+        QCOMPARE(p.dspVersion, store.system.dspVersion);
+        QCOMPARE(p.fault != 0, store.system.faulty());
+        QCOMPARE(p.runTime, store.runTime());
+        QCOMPARE(p.totalTime, store.totalTime());
+    }
 
     // What the program looks at, then a full poll cycle, then the comparison.
     void showAndCompare(int module, int channel, quint8 dialogs, quint32 scope)
@@ -115,7 +140,28 @@ private slots:
             record.compare(check);
             QVERIFY2(!differences.isEmpty(), record.name);
         }
+        connect(link->model.get(), &DataModel::tcpSyncToUI,
+                [this](uchar type, uchar subType, uchar funcId, uchar, uchar, QVariant any) {
+                    const MessageId id {type, subType, funcId};
+                    const QVariantList entry = any.toList();
+                    if (id == Msg::UsbPlayList)
+                        playList[entry.value(0).toInt()] = entry.value(1).toString();
+                    else if (id == Msg::UsbRecordList)
+                        recordList << QStringLiteral("%1 %2")
+                                              .arg(entry.value(0).toUInt())
+                                              .arg(entry.value(1).toString());
+                });
         QVERIFY(link->open());
+    }
+
+    void deviceListFollowsAnnouncements()
+    {
+        compareDeviceEntry();
+        varyStore(link->device->store(), 3 - variant);
+        link->tick(100); // a second passes on the processor: a new run time
+        compareDeviceEntry();
+        varyStore(link->device->store(), variant);
+        compareDeviceEntry();
     }
 
     void cleanupTestCase() { link.reset(); }
@@ -134,6 +180,15 @@ private slots:
         QFETCH(int, bit);
         // No module page on screen: only the dialog and the fixed blocks are polled.
         showAndCompare(-1, 0, quint8(bit), PollScope::Always | PollScope::dialog(quint8(bit)));
+        if (bit != StatusPoll::UsbRecPlayDialog)
+            return;
+        // A new count brings the list; every entry is announced with its name.
+        const sim::SimUsb &usb = link->device->store().usb;
+        QTRY_COMPARE(playList.size(), usb.playList().size());
+        for (int i = 0; i < usb.playList().size(); ++i)
+            QCOMPARE(playList.value(i), usb.playList()[i].name);
+        for (const sim::SimUsb::File &file : usb.recordList())
+            QVERIFY(recordList.contains(QStringLiteral("%1 %2").arg(file.seconds).arg(file.name)));
     }
 
     // Each row changes the whole processor to the other variant first.

@@ -214,6 +214,31 @@ private slots:
         QVERIFY(SimLink::waitFor([&] { return set.applied(store); }));
     }
 
+    // A preset saved on the processor shows in the preset list; loading it reports its
+    // progress step by step and brings the saved set-up back.
+    void presetSaveAndLoad()
+    {
+        sim::SimStore &store = link->device->store();
+        store.audio.outputs[5].delay = 123.0f;
+        link->model->sendWrite(Msg::PresetSave, QByteArray(1, char(5)));
+        QVERIFY(SimLink::waitFor([&] { return link->model->mirror().presets.used[5] == 1; }));
+        QCOMPARE(link->model->mirror().presets.current, quint8(5));
+        QCOMPARE(link->model->mirror().presets.names[5], LocalText::decode(store.presets[5].name));
+
+        store.audio.outputs[5].delay = 0.0f;
+        QList<int> progress;
+        connect(link->model.get(), &DataModel::tcpSyncToUI,
+                [&](uchar type, uchar subType, uchar funcId, uchar channel, uchar, QVariant) {
+                    if (MessageId {type, subType, funcId} == Msg::PresetActive)
+                        progress << channel;
+                });
+        link->model->sendWrite(Msg::PresetActive, QByteArray(1, char(5)));
+        QVERIFY(SimLink::waitFor([&] { return progress.size() == 6; }));
+        QCOMPARE(progress, (QList<int> {0, 20, 40, 60, 80, 100}));
+        QCOMPARE(link->model->mirror().presets.loadProgress, quint8(100));
+        QCOMPARE(store.audio.outputs[5].delay, 123.0f);
+    }
+
     // The clock set after the login follows the PC's local time; a later set moves it.
     void clockSet()
     {

@@ -13,6 +13,16 @@
 #include <functional>
 #include <memory>
 
+// How the program side of a SimLink is set up.
+struct SimLinkOptions
+{
+    // false: the announcements go to a port nobody listens on, and the device is reached only
+    // when it is added by its address.
+    bool announceToModel = true;
+    QString registryFile = QStringLiteral(":memory:");
+    quint8 simple = 0; // user login (2,1,2) instead of the admin login
+};
+
 // The program's device model and a simulated processor in the same process, on loopback, both
 // on one fake clock. The model's own 10 ms timer keeps running while a test waits for socket
 // data, but time only moves when the test moves it: tick() advances the clock and runs the link
@@ -23,22 +33,22 @@ class SimLink
 public:
     static QString builtInPassword() { return QStringLiteral("#*qubit*"); }
 
-    // The simulator announces itself to the model's discovery port every 100 ms, so that a
-    // test does not wait a whole second for the first announcement.
-    // With announceToModel false the announcements go to a port nobody listens on, and the
-    // device is reached only when it is added by its address.
-    explicit SimLink(sim::SimOptions options = {}, bool announceToModel = true,
-                     const QString &registryFile = QStringLiteral(":memory:"))
+    // The simulator announces itself every 100 ms and loads presets in steps of 10 ms, so that a
+    // test does not wait for the processor's own pace.
+    explicit SimLink(sim::SimOptions options = {}, const SimLinkOptions &link = {})
     {
         settings = testLinkSettings();
+        settings.simple = link.simple;
         options.bind = QHostAddress(QHostAddress::LocalHost);
         options.announceTo = QHostAddress(QHostAddress::LocalHost);
-        options.broadcastPort = announceToModel ? settings.broadcastPort : freeUdpPort();
+        options.broadcastPort = link.announceToModel ? settings.broadcastPort : freeUdpPort();
         options.commandPort = 0;
         options.timing.announceMs = 100;
+        options.timing.loadStepMs = 10;
         device = std::make_unique<sim::SimDevice>(options, clock.clock());
         settings.controlPort = device->start(QHostAddress(QHostAddress::LocalHost), 0);
-        model = std::make_unique<DataModel>(settings, testLinkEnvironment(clock, registryFile));
+        model = std::make_unique<DataModel>(settings,
+                                            testLinkEnvironment(clock, link.registryFile));
         QObject::connect(model.get(), &DataModel::tcpLoginChanged, [this](uchar status) {
             logins.append(status);
             // What the device list panel does when nobody is logged in.
