@@ -77,7 +77,10 @@ private:
         QCOMPARE(UdpBrowsingPacket::textBytes(p.serialNumber), store.system.serialNumber);
         QCOMPARE(UdpBrowsingPacket::textBytes(p.location), store.system.location);
         QCOMPARE(UdpBrowsingPacket::textBytes(p.description), store.system.description);
-        QCOMPARE(UdpBrowsingPacket::textBytes(p.preset), store.presets[store.currentPreset].name);
+        const QByteArray preset = store.currentPreset < sim::PresetSlots
+                ? store.presets[store.currentPreset].name
+                : QByteArray();
+        QCOMPARE(UdpBrowsingPacket::textBytes(p.preset), preset);
         QCOMPARE(p.armVersion, store.system.armVersion);
         QCOMPARE(p.dspVersion, store.system.dspVersion);
         QCOMPARE(p.fault != 0, store.system.faulty());
