@@ -177,6 +177,22 @@ private slots:
         QCOMPARE(link.model->device(0).packet.deviceId, link.device->store().system.deviceId);
     }
 
+    // A processor of the family whose control firmware has major version 5 announces itself in
+    // the 110-byte form: a program set up for that family (boot mode 2) finds it, and still
+    // reads its announcements once the connected device's version says 5.
+    void controlFirmware5AnnouncesTheLongForm()
+    {
+        sim::SimOptions options;
+        options.identity.armVersion = {5, 0, 2};
+        SimLink link(options);
+        link.model->setBootMode(2);
+        QVERIFY(link.open());
+        QVERIFY(SimLink::waitFor([&] { return link.model->mirror().device.armVersion[0] == 5; }));
+        QSignalSpy heard(link.model.get(), &DataModel::deviceListRunTimeChanged);
+        QVERIFY(heard.wait());
+        QVERIFY(link.model->device(0).online);
+    }
+
     // A processor that stops answering on an open connection is reconnected after 3 s of
     // silence; one that drops the connection is reconnected after the 3 s connection
     // time-out. Either way the program logs in again and the mirror follows the processor.
