@@ -209,21 +209,36 @@ private slots:
         QVERIFY(link.open());
         QSignalSpy timeouts(link.model.get(), &DataModel::tcpConnectTimeout);
         QSignalSpy opened(link.device.get(), &sim::SimDevice::connectionOpened);
+        // Both faults count from the connection's start; the first second is answered.
         sim::SimFaults &faults = link.device->faults();
+        if (silent)
+            faults.silentAfterMs = 1500;
+        else
+            faults.dropAfterMs = 1500;
+        QVERIFY(link.pass(1));
         if (silent) {
-            // Silence counts on the clock: 3 s without a byte, not a moment earlier.
-            faults.silentAfterMs = 0;
-            link.tick(300);
+            link.tick(100); // the processor falls silent at 1.5 s
+            // Replies it sent before that may still be on their way.
+            SimLink::waitFor([] { return false; }, 100);
+            // From the last byte on, the polls go out and nothing comes back: 3 s of that and
+            // not a moment less.
+            const qint64 heard = link.model->lastReceiveTime();
+            while (link.clock.now < heard + 3000) {
+                link.tick(int(qMin<qint64>(100, (heard + 3000 - link.clock.now) / 10)));
+                QVERIFY(!SimLink::waitFor([&] { return link.model->lastReceiveTime() != heard; },
+                                          100));
+            }
+            QCOMPARE(link.model->currentSocket()->state(), QAbstractSocket::ConnectedState);
             QCOMPARE(timeouts.count(), 0);
             faults.silentAfterMs = -1; // the next connection answers again
             link.tick(1);
         } else {
-            faults.dropAfterMs = 0;
-            link.device->housekeeping();
-            faults.dropAfterMs = -1;
+            link.tick(100); // the processor drops the connection two seconds in
             QVERIFY(SimLink::waitFor([&] {
                 return link.model->currentSocket()->state() != QAbstractSocket::ConnectedState;
             }));
+            QCOMPARE(timeouts.count(), 0);
+            faults.dropAfterMs = -1;
             // The connection time-out counts ticks since the attempt, the model's own among them.
             link.tick(300);
         }
