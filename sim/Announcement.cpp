@@ -8,9 +8,16 @@ namespace sim {
 
 namespace Announcement {
 
+int formOf(const FirmwareVersion &armVersion)
+{
+    return armVersion[0] == 5 ? LongSize : Size;
+}
+
 QByteArray encode(const SimStore &store, int form)
 {
     const SimSystem &sys = store.system;
+    if (form == FirmwareForm)
+        form = formOf(sys.armVersion);
     ByteWriter out(LongSize);
     out.u32(sys.deviceId);
     if (form == LongSize)

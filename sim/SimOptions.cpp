@@ -110,8 +110,10 @@ void SimOptions::declare(QCommandLineParser &p)
                           "password."),
            QStringLiteral("text"));
     option("announce-form",
-           QStringLiteral("Announcement size: 106, or 110 with the inserted word 7."),
-           QStringLiteral("106|110"), "106");
+           QStringLiteral("Announcement size: 106, or 110 with the inserted word 7. Default: 110 "
+                          "when the control firmware's major version is 5 (that processor "
+                          "family announces so), otherwise 106."),
+           QStringLiteral("106|110"));
     option("arm-version", QStringLiteral("Control processor firmware version."),
            QStringLiteral("A.B.C"), "3.1.4");
     option("dsp-version", QStringLiteral("DSP firmware version."), QStringLiteral("A.B.C"),
@@ -184,9 +186,11 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
     if (id.password.size() > 16 || id.userPassword.size() > 16)
         return fail(id.password.size() > 16 ? "password" : "user-password",
                     QStringLiteral("too long"));
-    o.announceForm = p.value("announce-form").toInt();
-    if (o.announceForm != 106 && o.announceForm != 110)
-        return fail("announce-form", p.value("announce-form"));
+    if (p.isSet("announce-form")) {
+        o.announceForm = p.value("announce-form").toInt();
+        if (o.announceForm != 106 && o.announceForm != 110)
+            return fail("announce-form", p.value("announce-form"));
+    }
     for (const auto &[name, target] :
          {std::pair {"arm-version", &id.armVersion}, std::pair {"dsp-version", &id.dspVersion}}) {
         const auto v = parseVersion(p.value(name));

@@ -21,7 +21,9 @@ struct SimOptions
     QHostAddress announceTo {QHostAddress::LocalHost};
     quint16 broadcastPort = 6697;
     quint16 commandPort = 6001;
-    int announceForm = 106;
+    // 106, or 110 with the inserted word 7; 0: the form of the control firmware's family (110
+    // when its major version is 5, as after an upgrade into that family).
+    int announceForm = 0;
     SimIdentity identity;
     SimFaults faults;
     QStringList hardwareFaults; // "dsp", "codec", "+5V", ...

@@ -76,6 +76,42 @@ private slots:
         QCOMPARE(a.toHex(' '), expected.toHex(' '));
     }
 
+    // The family whose control firmware has major version 5 announces in the long form, also
+    // after an upgrade into it; --announce-form overrides.
+    void theAnnouncementFormFollowsTheControlFirmware_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("upgradeTo");
+        QTest::addColumn<int>("size");
+        QTest::newRow("3.x") << 3 << 0 << 0 << 106;
+        QTest::newRow("5.x") << 5 << 0 << 0 << 110;
+        QTest::newRow("5.x, told 106") << 5 << 106 << 0 << 106;
+        QTest::newRow("3.x, told 110") << 3 << 110 << 0 << 110;
+        QTest::newRow("3.x upgraded to 5.x") << 3 << 0 << 5 << 110;
+        QTest::newRow("5.x upgraded to 1.x") << 5 << 0 << 1 << 106;
+    }
+    void theAnnouncementFormFollowsTheControlFirmware()
+    {
+        QFETCH(int, major);
+        QFETCH(int, option);
+        QFETCH(int, upgradeTo);
+        QFETCH(int, size);
+        QStringList args {QStringLiteral("vexatarn-sim"), QStringLiteral("--arm-version"),
+                          QStringLiteral("%1.0.2").arg(major)};
+        if (option != 0)
+            args << QStringLiteral("--announce-form") << QString::number(option);
+        QString error;
+        const auto o = SimOptions::parse(args, &error);
+        QVERIFY2(o, qPrintable(error));
+        SimDevice device(*o, m_clock.clock());
+        if (upgradeTo != 0)
+            device.store().reboot({quint8(upgradeTo), 1, 0});
+        const QByteArray a = device.announcement();
+        QCOMPARE(a.size(), size);
+        QCOMPARE(a.mid(4, 4) == hex("07000000"), size == 110);
+    }
+
     void announcementsGoToTheTargetFromTheProcessorsAddress()
     {
         SimOptions o = announcing();

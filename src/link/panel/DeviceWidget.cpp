@@ -342,6 +342,10 @@ void DeviceWidget::setLogin(uchar status)
         m_loginDialog->hide();
         break;
     case 0:
+        // After a reconnection the model logs in again with the password the device accepted;
+        // the built-in password on top of it would be refused and undo that login.
+        if (m_model && !m_model->rememberedPassword().isEmpty())
+            break;
         if (m_model)
             m_model->login(QString::fromLatin1(BuiltInPassword), false);
         m_loginDialog->show();

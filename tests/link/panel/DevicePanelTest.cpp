@@ -183,6 +183,22 @@ private slots:
         QCOMPARE(f.model->rememberedPassword(), QStringLiteral("secret"));
         QVERIFY(!loginDialog()->isVisible());
         QCOMPARE(f.text(0, "deviceLoginLabel"), QStringLiteral("Logined"));
+
+        // The link drops; after reconnecting, the model logs in again with the password the
+        // device accepted. The panel's built-in password must not undo that login.
+        device->faults().dropAfterMs = 0;
+        device->housekeeping();
+        device->faults().dropAfterMs = -1;
+        QTRY_VERIFY(!f.model->isLoggedIn());
+        f.clock.advance(3001);
+        for (int i = 0; i < 300 && f.model->currentSocket()->state()
+                                           != QAbstractSocket::ConnectedState; ++i)
+            f.model->timeout();
+        QTRY_VERIFY(f.model->isLoggedIn());
+        QTest::qWait(100); // a late refusal would arrive now
+        QVERIFY(f.model->isLoggedIn());
+        QCOMPARE(f.model->rememberedPassword(), QStringLiteral("secret"));
+        QVERIFY(!loginDialog()->isVisible());
     }
 
     void removingTheSelectedDeviceClearsTheSelection()
