@@ -37,7 +37,8 @@ ChannelStripWidget::ChannelStripWidget(DataModel *model, Side side, int channelC
 
 void ChannelStripWidget::buildColumns(int columnWidth)
 {
-    auto *content = new QWidget;
+    // Built inside the scroll area, for the same reason as the pages.
+    auto *content = new QWidget(m_scrollArea->viewport());
     content->setObjectName(QStringLiteral("stripContent"));
     auto *row = new QHBoxLayout(content);
     row->setContentsMargins(4, 4, 4, 4);

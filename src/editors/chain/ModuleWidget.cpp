@@ -76,22 +76,24 @@ ModuleWidget::ModuleWidget(DataModel *model, QWidget *parent)
 
 void ModuleWidget::buildPages()
 {
+    // Every page is built inside the stack it lives in: a page built on its own and moved in
+    // afterwards has the style sheet worked out for all its widgets twice.
     SplashSteps splash;
-    m_inSetup = new InSetupWidget(m_model);
+    m_inSetup = new InSetupWidget(m_model, m_stack);
     addPage(InSetupPage, m_inSetup);
     splash.next();
-    m_gate = new GateWidget(m_model);
+    m_gate = new GateWidget(m_model, m_stack);
     addPage(GatePage, m_gate);
     splash.next();
-    m_feedback = new FeedbackWidget(m_model);
+    m_feedback = new FeedbackWidget(m_model, m_stack);
     addPage(FeedbackPage, m_feedback);
     splash.next();
-    m_inDelay = new DelayWidget(m_model, DelayWidget::Inputs);
+    m_inDelay = new DelayWidget(m_model, DelayWidget::Inputs, m_stack);
     addPage(InDelayPage, m_inDelay);
     connect(m_inDelay, &DelayWidget::dataChanged, this, &ModuleWidget::inDelayWidgetDataChanged);
     splash.next();
 
-    m_preLevel = new LevelWidget(m_model, LevelWidget::Inputs);
+    m_preLevel = new LevelWidget(m_model, LevelWidget::Inputs, m_stack);
     addPage(LevelPreMixPage, m_preLevel);
     connect(m_preLevel, &LevelWidget::groupChanged, this,
             &ModuleWidget::preLevelWidgetGroupChanged);
@@ -103,7 +105,7 @@ void ModuleWidget::buildPages()
             &ModuleWidget::preLevelWidgetPriorityChanged);
     splash.next();
 
-    m_outLevel = new LevelWidget(m_model, LevelWidget::Outputs);
+    m_outLevel = new LevelWidget(m_model, LevelWidget::Outputs, m_stack);
     addPage(OutLevelPage, m_outLevel);
     connect(m_outLevel, &LevelWidget::groupChanged, this,
             &ModuleWidget::outLevelWidgetGroupChanged);
@@ -113,7 +115,7 @@ void ModuleWidget::buildPages()
     connect(m_outLevel, &LevelWidget::gainChanged, this, &ModuleWidget::outLevelWidgetGainChanged);
     splash.next();
 
-    m_outDelay = new DelayWidget(m_model, DelayWidget::Outputs);
+    m_outDelay = new DelayWidget(m_model, DelayWidget::Outputs, m_stack);
     addPage(OutDelayPage, m_outDelay);
     connect(m_outDelay, &DelayWidget::dataChanged, this, &ModuleWidget::outDelayWidgetDataChanged);
     splash.next();
@@ -122,7 +124,7 @@ void ModuleWidget::buildPages()
     for (int index = 0; index < PageCount; ++index) {
         if (m_pages[size_t(index)])
             continue;
-        auto *placeholder = new ModulePlaceholderWidget;
+        auto *placeholder = new ModulePlaceholderWidget(m_stack);
         m_placeholders[size_t(index)] = placeholder;
         addPage(index, placeholder);
     }
