@@ -71,8 +71,8 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     SplashScreen::reportProgress(5);
 
     // The administration dialogs, built once and kept for the run, in this order:
-    m_deviceListDialog = new DeviceListDialog(this);
-    m_deviceListDialog->connectModel(m_model);
+    // DeviceListDialog: built on first show (deviceListDialog()), as are the fault report and
+    // the meter window; most runs never open them, and every widget built delays the start.
     SplashScreen::reportProgress(10);
     // LabelDialog.
     SplashScreen::reportProgress(14);
@@ -91,16 +91,18 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     // CommandAssistantDialog.
     SplashScreen::reportProgress(38);
 
-    m_devicePanel = createDevicePanel();
+    // The panels are built inside the central widget they live in: a widget moved to another
+    // parent afterwards has the style sheet worked out for it and all its children again.
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    m_devicePanel = createDevicePanel(central);
     SplashScreen::reportProgress(42);
-    m_overview = createOverview();
+    m_overview = createOverview(central);
     SplashScreen::reportProgress(46);
     // The module area reports 55 to 95 itself while it builds its pages.
     SplashScreen::reportProgress(50);
-    m_moduleArea = createModuleArea();
+    m_moduleArea = createModuleArea(central);
 
-    auto *central = new QWidget(this);
-    central->setObjectName(QStringLiteral("centralWidget"));
     auto *layout = new QHBoxLayout(central);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
@@ -112,11 +114,6 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     layout->addLayout(rightLayout, 1);
     setCentralWidget(central);
 
-    m_faultMessageBox = new QMessageBox(this);
-    m_faultMessageBox->setObjectName(QStringLiteral("faultMessageBox"));
-    m_faultMessageBox->setIcon(QMessageBox::Warning);
-    m_faultMessageBox->setWindowModality(Qt::NonModal);
-    m_faultMessageBox->addButton(QMessageBox::Ok);
     m_faultReminderTimer = new QTimer(this);
     m_faultReminderTimer->setObjectName(QStringLiteral("faultReminderTimer"));
     m_faultReminderTimer->setInterval(FaultReminderMs);
@@ -235,7 +232,42 @@ QString MainWindow::faultText(const DeviceInfo &info)
 
 void MainWindow::deviceListTriggered()
 {
-    showDialog(m_deviceListDialog);
+    showDialog(deviceListDialog());
+}
+
+DeviceListDialog *MainWindow::deviceListDialog()
+{
+    if (m_deviceListDialog)
+        return m_deviceListDialog;
+    m_deviceListDialog = new DeviceListDialog(this);
+    m_deviceListDialog->connectModel(m_model);
+    // "Remove" in the full list removes the way the panel does.
+    connect(m_deviceListDialog, &DeviceListDialog::removeDeviceRequested, m_devicePanel,
+            &DeviceWidget::removeDeviceAt);
+    return m_deviceListDialog;
+}
+
+QMessageBox *MainWindow::faultMessageBox()
+{
+    if (m_faultMessageBox)
+        return m_faultMessageBox;
+    m_faultMessageBox = new QMessageBox(this);
+    m_faultMessageBox->setObjectName(QStringLiteral("faultMessageBox"));
+    m_faultMessageBox->setIcon(QMessageBox::Warning);
+    m_faultMessageBox->setWindowModality(Qt::NonModal);
+    m_faultMessageBox->addButton(QMessageBox::Ok);
+    retranslateFaultMessageBox();
+    return m_faultMessageBox;
+}
+
+void MainWindow::retranslateFaultMessageBox()
+{
+    if (!m_faultMessageBox)
+        return;
+    m_faultMessageBox->setWindowTitle(tr("Device Fault"));
+    m_faultMessageBox->button(QMessageBox::Ok)->setText(tr("OK"));
+    if (m_faultMessageBox->isVisible())
+        m_faultMessageBox->setText(faultText(m_model->deviceInfo()));
 }
 
 void MainWindow::labelTriggered()
@@ -398,7 +430,7 @@ void MainWindow::faultReported()
 {
     if (!hasFault(m_model->deviceInfo())) {
         m_faultReminderTimer->stop();
-        m_faultMessageBox->hide();
+        hideIfVisible(m_faultMessageBox);
         return;
     }
     m_faultReminderTimer->start();
@@ -409,7 +441,7 @@ void MainWindow::faultReminderTimerTimeout()
 {
     if (!hasFault(m_model->deviceInfo())) {
         m_faultReminderTimer->stop();
-        m_faultMessageBox->hide();
+        hideIfVisible(m_faultMessageBox);
         return;
     }
     showFaultReport();
@@ -417,9 +449,10 @@ void MainWindow::faultReminderTimerTimeout()
 
 void MainWindow::showFaultReport()
 {
-    m_faultMessageBox->setText(faultText(m_model->deviceInfo()));
-    m_faultMessageBox->show();
-    m_faultMessageBox->raise();
+    QMessageBox *box = faultMessageBox();
+    box->setText(faultText(m_model->deviceInfo()));
+    box->show();
+    box->raise();
 }
 
 // ---- window ---------------------------------------------------------------------------------
@@ -444,31 +477,28 @@ void MainWindow::showDialog(QWidget *dialog)
     dialog->activateWindow();
 }
 
-DeviceWidget *MainWindow::createDevicePanel()
+DeviceWidget *MainWindow::createDevicePanel(QWidget *parent)
 {
-    auto *panel = new DeviceWidget(this);
+    auto *panel = new DeviceWidget(parent);
     // A fixed width keeps the rows whole however much the editors beside it would like.
     panel->setFixedWidth(DevicePanelWidth);
     panel->connectModel(m_model);
     connect(panel, &DeviceWidget::listButtonClicked, this, &MainWindow::deviceListTriggered);
     connect(panel, &DeviceWidget::loginChanged, this, &MainWindow::setLoginChanged);
-    // "Remove" in the full list removes the way the panel does.
-    connect(m_deviceListDialog, &DeviceListDialog::removeDeviceRequested, panel,
-            &DeviceWidget::removeDeviceAt);
     return panel;
 }
 
-OverviewWidget *MainWindow::createOverview()
+OverviewWidget *MainWindow::createOverview(QWidget *parent)
 {
-    auto *overview = new OverviewWidget(m_model, this);
+    auto *overview = new OverviewWidget(m_model, parent);
     connect(&m_router, &SyncRouter::overviewMessage, overview, &OverviewWidget::syncFromModel);
     connect(this, &MainWindow::channelMasksChanged, overview, &OverviewWidget::applyChannelConfig);
     return overview;
 }
 
-ModuleWidget *MainWindow::createModuleArea()
+ModuleWidget *MainWindow::createModuleArea(QWidget *parent)
 {
-    auto *modules = new ModuleWidget(m_model, this);
+    auto *modules = new ModuleWidget(m_model, parent);
     connect(&m_router, &SyncRouter::moduleMessage, modules, &ModuleWidget::syncFromModel);
     connect(this, &MainWindow::channelMasksChanged, modules, &ModuleWidget::applyChannelConfig);
     return modules;
@@ -480,8 +510,5 @@ void MainWindow::retranslate()
     for (const PlaceholderText &text : qAsConst(m_placeholderTexts))
         text.label->setText(tr(text.source));
 
-    m_faultMessageBox->setWindowTitle(tr("Device Fault"));
-    m_faultMessageBox->button(QMessageBox::Ok)->setText(tr("OK"));
-    if (m_faultMessageBox->isVisible())
-        m_faultMessageBox->setText(faultText(m_model->deviceInfo()));
+    retranslateFaultMessageBox();
 }

@@ -116,9 +116,12 @@ private slots:
 
 private:
     // The three places of the central layout.
-    DeviceWidget *createDevicePanel();
-    OverviewWidget *createOverview();
-    ModuleWidget *createModuleArea();
+    DeviceListDialog *deviceListDialog();
+    QMessageBox *faultMessageBox();
+    void retranslateFaultMessageBox();
+    DeviceWidget *createDevicePanel(QWidget *parent);
+    OverviewWidget *createOverview(QWidget *parent);
+    ModuleWidget *createModuleArea(QWidget *parent);
     // A framed place with a title and a hint, standing in for a view not built yet.
 
     void showDialog(QWidget *dialog);

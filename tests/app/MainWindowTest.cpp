@@ -13,6 +13,8 @@
 #include "support/TestLinkEnvironment.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QHostAddress>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -152,10 +154,10 @@ private slots:
     void reminderRepeatsUntilTheFaultClears()
     {
         Shell shell;
-        QMessageBox *box = shell.faultBox();
         QTimer *reminder = shell.reminder();
         reply(*shell.model, Msg::SysFaults, bytes({1, 2, 1, 1, 1}));
-        QVERIFY(box->isVisible());
+        QMessageBox *box = shell.faultBox();
+        QVERIFY(box && box->isVisible());
 
         // Acknowledged, and shown again by the reminder while the fault lasts.
         QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
@@ -177,6 +179,29 @@ private slots:
         reply(*shell.model, Msg::SysFaultFlags, bytes({0x00}));
         QVERIFY(!reminder->isActive());
         QVERIFY(!box->isVisible());
+    }
+
+    // The full device list and the fault report are built when first wanted, and start out
+    // knowing what happened before.
+    void deviceListBuiltOnFirstShowListsKnownDevices()
+    {
+        Shell shell;
+        QVERIFY(!shell.window->findChild<QDialog *>(QStringLiteral("deviceListDialog")));
+        QVERIFY(!shell.faultBox());
+        shell.model->addDeviceByAddress(QHostAddress(QStringLiteral("127.0.0.3")).toIPv4Address());
+
+        shell.menuEntry("deviceListAction")->trigger();
+        auto *dialog = shell.window->findChild<QDialog *>(QStringLiteral("deviceListDialog"));
+        QVERIFY(dialog && dialog->isVisible());
+        auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("deviceListTable"));
+        QCOMPARE(table->rowCount(), 1);
+        shell.model->addDeviceByAddress(QHostAddress(QStringLiteral("127.0.0.4")).toIPv4Address());
+        QCOMPARE(table->rowCount(), 2);
+        // Shown again, not built again.
+        dialog->hide();
+        shell.menuEntry("deviceListAction")->trigger();
+        QCOMPARE(shell.window->findChildren<QDialog *>(QStringLiteral("deviceListDialog")).size(),
+                 1);
     }
 
     void systemResetSendsOnlyOnOk()

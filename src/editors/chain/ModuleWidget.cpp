@@ -25,19 +25,10 @@ constexpr uchar AudioType = 3;
 constexpr uchar SystemType = 2;
 constexpr uchar AllChannels = 255;
 
-// Progress of the start-up splash while the module area is built: 55 to 95 in steps of 5.
-class SplashSteps
-{
-public:
-    void next()
-    {
-        SplashScreen::reportProgress(m_value);
-        m_value = qMin(m_value + 5, 95);
-    }
-
-private:
-    int m_value = 55;
-};
+// The module area's share of the start-up splash: 55 to 95 in steps of 5.
+constexpr int SplashFirst = 55;
+constexpr int SplashLast = 95;
+constexpr int SplashStep = 5;
 
 } // namespace
 
@@ -65,83 +56,149 @@ ModuleWidget::ModuleWidget(DataModel *model, QWidget *parent)
     layout->addWidget(m_buttonBar);
     layout->addWidget(m_stack, 1);
 
-    buildPages();
+    // Only the page on screen is built now; the others on first use. Each strip page holds
+    // hundreds of controls, and building all of them would keep the user waiting at start-up.
+    SplashScreen::reportProgress(SplashFirst);
+    for (int index = 0; index < PageCount; ++index)
+        m_stack->addWidget(new QWidget(m_stack));
     retranslate();
     evaluateFirmware();
 
     // The page the poll already reads (Level Pre Mix after start-up).
     const int start = m_model->currentModule();
     stackedButtonClicked(start >= 0 && start < PageCount ? start : LevelPreMixPage);
+    for (int value = SplashFirst + SplashStep; value <= SplashLast; value += SplashStep)
+        SplashScreen::reportProgress(value);
 }
 
-void ModuleWidget::buildPages()
+QWidget *ModuleWidget::createPage(int index)
 {
-    // Every page is built inside the stack it lives in: a page built on its own and moved in
+    // A page is built inside the stack it lives in: a page built on its own and moved in
     // afterwards has the style sheet worked out for all its widgets twice.
-    SplashSteps splash;
-    m_inSetup = new InSetupWidget(m_model, m_stack);
-    addPage(InSetupPage, m_inSetup);
-    splash.next();
-    m_gate = new GateWidget(m_model, m_stack);
-    addPage(GatePage, m_gate);
-    splash.next();
-    m_feedback = new FeedbackWidget(m_model, m_stack);
-    addPage(FeedbackPage, m_feedback);
-    splash.next();
-    m_inDelay = new DelayWidget(m_model, DelayWidget::Inputs, m_stack);
-    addPage(InDelayPage, m_inDelay);
-    connect(m_inDelay, &DelayWidget::dataChanged, this, &ModuleWidget::inDelayWidgetDataChanged);
-    splash.next();
-
-    m_preLevel = new LevelWidget(m_model, LevelWidget::Inputs, m_stack);
-    addPage(LevelPreMixPage, m_preLevel);
-    connect(m_preLevel, &LevelWidget::groupChanged, this,
-            &ModuleWidget::preLevelWidgetGroupChanged);
-    connect(m_preLevel, &LevelWidget::invertChanged, this,
-            &ModuleWidget::preLevelWidgetInvertChanged);
-    connect(m_preLevel, &LevelWidget::muteChanged, this, &ModuleWidget::preLevelWidgetMuteChanged);
-    connect(m_preLevel, &LevelWidget::gainChanged, this, &ModuleWidget::preLevelWidgetGainChanged);
-    connect(m_preLevel, &LevelWidget::priorityChanged, this,
-            &ModuleWidget::preLevelWidgetPriorityChanged);
-    splash.next();
-
-    m_outLevel = new LevelWidget(m_model, LevelWidget::Outputs, m_stack);
-    addPage(OutLevelPage, m_outLevel);
-    connect(m_outLevel, &LevelWidget::groupChanged, this,
-            &ModuleWidget::outLevelWidgetGroupChanged);
-    connect(m_outLevel, &LevelWidget::invertChanged, this,
-            &ModuleWidget::outLevelWidgetInvertChanged);
-    connect(m_outLevel, &LevelWidget::muteChanged, this, &ModuleWidget::outLevelWidgetMuteChanged);
-    connect(m_outLevel, &LevelWidget::gainChanged, this, &ModuleWidget::outLevelWidgetGainChanged);
-    splash.next();
-
-    m_outDelay = new DelayWidget(m_model, DelayWidget::Outputs, m_stack);
-    addPage(OutDelayPage, m_outDelay);
-    connect(m_outDelay, &DelayWidget::dataChanged, this, &ModuleWidget::outDelayWidgetDataChanged);
-    splash.next();
-
-    // The modules whose editors this version does not have yet.
-    for (int index = 0; index < PageCount; ++index) {
-        if (m_pages[size_t(index)])
-            continue;
+    switch (index) {
+    case InSetupPage:
+        m_inSetup = new InSetupWidget(m_model, m_stack);
+        m_inSetup->setUsbModeAvailable(m_features.usbInputMode);
+        return m_inSetup;
+    case GatePage:
+        return m_gate = new GateWidget(m_model, m_stack);
+    case FeedbackPage:
+        return m_feedback = new FeedbackWidget(m_model, m_stack);
+    case InDelayPage:
+        m_inDelay = new DelayWidget(m_model, DelayWidget::Inputs, m_stack);
+        connect(m_inDelay, &DelayWidget::dataChanged, this,
+                &ModuleWidget::inDelayWidgetDataChanged);
+        return m_inDelay;
+    case LevelPreMixPage:
+        m_preLevel = new LevelWidget(m_model, LevelWidget::Inputs, m_stack);
+        connect(m_preLevel, &LevelWidget::groupChanged, this,
+                &ModuleWidget::preLevelWidgetGroupChanged);
+        connect(m_preLevel, &LevelWidget::invertChanged, this,
+                &ModuleWidget::preLevelWidgetInvertChanged);
+        connect(m_preLevel, &LevelWidget::muteChanged, this,
+                &ModuleWidget::preLevelWidgetMuteChanged);
+        connect(m_preLevel, &LevelWidget::gainChanged, this,
+                &ModuleWidget::preLevelWidgetGainChanged);
+        connect(m_preLevel, &LevelWidget::priorityChanged, this,
+                &ModuleWidget::preLevelWidgetPriorityChanged);
+        return m_preLevel;
+    case OutLevelPage:
+        m_outLevel = new LevelWidget(m_model, LevelWidget::Outputs, m_stack);
+        connect(m_outLevel, &LevelWidget::groupChanged, this,
+                &ModuleWidget::outLevelWidgetGroupChanged);
+        connect(m_outLevel, &LevelWidget::invertChanged, this,
+                &ModuleWidget::outLevelWidgetInvertChanged);
+        connect(m_outLevel, &LevelWidget::muteChanged, this,
+                &ModuleWidget::outLevelWidgetMuteChanged);
+        connect(m_outLevel, &LevelWidget::gainChanged, this,
+                &ModuleWidget::outLevelWidgetGainChanged);
+        return m_outLevel;
+    case OutDelayPage:
+        m_outDelay = new DelayWidget(m_model, DelayWidget::Outputs, m_stack);
+        connect(m_outDelay, &DelayWidget::dataChanged, this,
+                &ModuleWidget::outDelayWidgetDataChanged);
+        return m_outDelay;
+    default: { // the modules whose editors this version does not have yet
         auto *placeholder = new ModulePlaceholderWidget(m_stack);
+        placeholder->setTitle(pageTitle(index));
         m_placeholders[size_t(index)] = placeholder;
-        addPage(index, placeholder);
+        return placeholder;
     }
-    splash.next();
-    for (int index = 0; index < PageCount; ++index)
-        m_stack->addWidget(m_pages[size_t(index)]);
-    splash.next();
+    }
 }
 
-void ModuleWidget::addPage(int index, QWidget *page)
+QWidget *ModuleWidget::page(int index)
 {
+    if (index < 0 || index >= PageCount)
+        return nullptr;
+    if (QWidget *built = m_pages[size_t(index)])
+        return built;
+
+    QWidget *page = createPage(index);
     m_pages[size_t(index)] = page;
+    // The page takes the place the stack kept for it.
+    QWidget *empty = m_stack->widget(index);
+    const bool current = m_stack->currentIndex() == index;
+    m_stack->removeWidget(empty);
+    m_stack->insertWidget(index, page);
+    delete empty;
+    if (current)
+        m_stack->setCurrentIndex(index);
+    // A strip built now reads the mirror itself; the channel configuration it missed is handed
+    // over here.
+    if (m_channelConfig) {
+        if (auto *strip = qobject_cast<ChannelStripWidget *>(page))
+            strip->applyChannelConfig(m_channelConfig->input, m_channelConfig->output,
+                                      m_channelConfig->danteInput, m_channelConfig->danteOutput);
+    }
+    return page;
 }
 
-QWidget *ModuleWidget::page(int index) const
+bool ModuleWidget::isPageBuilt(int index) const
 {
-    return index >= 0 && index < PageCount ? m_pages[size_t(index)] : nullptr;
+    return index >= 0 && index < PageCount && m_pages[size_t(index)];
+}
+
+InSetupWidget *ModuleWidget::inSetupWidget()
+{
+    page(InSetupPage);
+    return m_inSetup;
+}
+
+GateWidget *ModuleWidget::gateWidget()
+{
+    page(GatePage);
+    return m_gate;
+}
+
+FeedbackWidget *ModuleWidget::feedbackWidget()
+{
+    page(FeedbackPage);
+    return m_feedback;
+}
+
+DelayWidget *ModuleWidget::inDelayWidget()
+{
+    page(InDelayPage);
+    return m_inDelay;
+}
+
+DelayWidget *ModuleWidget::outDelayWidget()
+{
+    page(OutDelayPage);
+    return m_outDelay;
+}
+
+LevelWidget *ModuleWidget::preLevelWidget()
+{
+    page(LevelPreMixPage);
+    return m_preLevel;
+}
+
+LevelWidget *ModuleWidget::outLevelWidget()
+{
+    page(OutLevelPage);
+    return m_outLevel;
 }
 
 QAbstractButton *ModuleWidget::pageButton(int index) const
@@ -160,18 +217,37 @@ bool ModuleWidget::hasChannelSelector(int page)
             || page == OutLimiterPage;
 }
 
+QString ModuleWidget::pageTitle(int index)
+{
+    switch (index) {
+    case InSetupPage: return tr("In Setup");
+    case GatePage: return tr("Gate");
+    case AgcPage: return tr("AGC");
+    case FeedbackPage: return tr("Feedback");
+    case InFilterPage: return tr("In Filter");
+    case InLimiterPage: return tr("In Limiter");
+    case InDelayPage: return tr("In Delay");
+    case AncPage: return tr("ANC");
+    case AecPage: return tr("AEC");
+    case LevelPreMixPage: return tr("Level Pre Mix");
+    case MatrixPage: return tr("Matrix");
+    case AutoMixerPage: return tr("Auto Mixer");
+    case SignalGeneratorPage: return tr("Signal Generator");
+    case OutLevelPage: return tr("Out Level");
+    case OutFilterPage: return tr("Out Filter");
+    case OutLimiterPage: return tr("Out Limiter");
+    case OutDelayPage: return tr("Out Delay");
+    default: return QString();
+    }
+}
+
 void ModuleWidget::retranslate()
 {
-    const QString texts[PageCount] = {tr("In Setup"),         tr("Gate"),      tr("AGC"),
-                                      tr("Feedback"),         tr("In Filter"), tr("In Limiter"),
-                                      tr("In Delay"),         tr("ANC"),       tr("AEC"),
-                                      tr("Level Pre Mix"),    tr("Matrix"),    tr("Auto Mixer"),
-                                      tr("Signal Generator"), tr("Out Level"), tr("Out Filter"),
-                                      tr("Out Limiter"),      tr("Out Delay")};
     for (int index = 0; index < PageCount; ++index) {
-        m_buttons->button(index)->setText(texts[index]);
+        const QString title = pageTitle(index);
+        m_buttons->button(index)->setText(title);
         if (ModulePlaceholderWidget *placeholder = m_placeholders[size_t(index)])
-            placeholder->setTitle(texts[index]);
+            placeholder->setTitle(title);
     }
 }
 
@@ -192,14 +268,16 @@ void ModuleWidget::stackedButtonClicked(int page)
     if (hasChannelSelector(page))
         m_model->setCurrentChannel(0);
     m_buttons->button(page)->setChecked(true);
+    QWidget *shown = this->page(page);
     m_stack->setCurrentIndex(page);
-    if (auto *strip = qobject_cast<ChannelStripWidget *>(m_pages[size_t(page)]))
+    if (auto *strip = qobject_cast<ChannelStripWidget *>(shown))
         strip->refresh();
 }
 
 void ModuleWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask, quint32 danteInputMask,
                                       quint32 danteOutputMask)
 {
+    m_channelConfig = ChannelConfig {inputMask, outputMask, danteInputMask, danteOutputMask};
     forEachStrip([=](ChannelStripWidget *strip) {
         strip->applyChannelConfig(inputMask, outputMask, danteInputMask, danteOutputMask);
     });
@@ -209,8 +287,10 @@ void ModuleWidget::forEachStrip(const std::function<void(ChannelStripWidget *)> 
 {
     ChannelStripWidget *const strips[] = {m_inSetup,  m_gate,     m_feedback, m_inDelay,
                                           m_preLevel, m_outLevel, m_outDelay};
-    for (ChannelStripWidget *strip : strips)
-        visit(strip);
+    for (ChannelStripWidget *strip : strips) {
+        if (strip) // pages not built yet read everything when they are
+            visit(strip);
+    }
 }
 
 void ModuleWidget::syncFromModel(uchar type, uchar subType, uchar funcId, uchar channel,
@@ -223,37 +303,50 @@ void ModuleWidget::syncFromModel(uchar type, uchar subType, uchar funcId, uchar 
         syncSystem(subType, funcId, channel);
 }
 
+// A page not built yet has nothing to refresh: it reads the mirror when it is built.
+void ModuleWidget::refreshChannel(ChannelStripWidget *strip, int channel)
+{
+    if (strip)
+        strip->refreshChannel(channel);
+}
+
+void ModuleWidget::refreshMeters(LevelWidget *strip)
+{
+    if (strip)
+        strip->refreshMeters();
+}
+
 void ModuleWidget::syncAudio(uchar subType, uchar funcId, uchar channel)
 {
     const MessageId id {AudioType, subType, funcId};
     switch (subType) {
     case Msg::InputMute.subType: // In Setup; its meters are the inputs' post-fader levels
         if (id == Msg::InputMeters)
-            m_preLevel->refreshMeters();
+            refreshMeters(m_preLevel);
         else
-            m_inSetup->refreshChannel(channel);
+            refreshChannel(m_inSetup, channel);
         break;
     case Msg::GateParams.subType:
-        m_gate->refreshChannel(channel);
+        refreshChannel(m_gate, channel);
         break;
     case Msg::FeedbackEnable.subType:
-        m_feedback->refreshChannel(channel);
+        refreshChannel(m_feedback, channel);
         break;
     case Msg::InDelay.subType:
-        m_inDelay->refreshChannel(channel);
+        refreshChannel(m_inDelay, channel);
         break;
     case Msg::PreMixGain.subType:
         if (id != Msg::PreMixMeters)
-            m_preLevel->refreshChannel(channel);
+            refreshChannel(m_preLevel, channel);
         break;
     case Msg::OutGain.subType:
         if (id == Msg::OutputMeters)
-            m_outLevel->refreshMeters();
+            refreshMeters(m_outLevel);
         else if (id != Msg::OutputPreMeters && id != Msg::UsbRecordSource)
-            m_outLevel->refreshChannel(channel);
+            refreshChannel(m_outLevel, channel);
         break;
     case Msg::OutDelay.subType:
-        m_outDelay->refreshChannel(channel);
+        refreshChannel(m_outDelay, channel);
         break;
     default: // modules whose editors come later
         break;
@@ -285,6 +378,8 @@ void ModuleWidget::evaluateFirmware()
 
 void ModuleWidget::updateInSetupSwitchToUSB()
 {
+    if (!m_inSetup)
+        return;
     m_inSetup->setUsbModeAvailable(m_features.usbInputMode);
     m_inSetup->refreshChannel(0);
     m_inSetup->refreshChannel(1);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class ChannelStripWidget;
 class DataModel;
@@ -65,18 +66,21 @@ public:
                             quint32 danteOutputMask);
 
     int currentPage() const;
-    QWidget *page(int index) const;
+    // The editor of a page, built on first use (a page's editor is built when it is first
+    // shown, or asked for here).
+    QWidget *page(int index);
+    bool isPageBuilt(int index) const;
     QAbstractButton *pageButton(int index) const;
     static bool hasChannelSelector(int page);
     FirmwareFeatures firmwareFeatures() const { return m_features; }
 
-    InSetupWidget *inSetupWidget() const { return m_inSetup; }
-    GateWidget *gateWidget() const { return m_gate; }
-    FeedbackWidget *feedbackWidget() const { return m_feedback; }
-    DelayWidget *inDelayWidget() const { return m_inDelay; }
-    DelayWidget *outDelayWidget() const { return m_outDelay; }
-    LevelWidget *preLevelWidget() const { return m_preLevel; }
-    LevelWidget *outLevelWidget() const { return m_outLevel; }
+    InSetupWidget *inSetupWidget();
+    GateWidget *gateWidget();
+    FeedbackWidget *feedbackWidget();
+    DelayWidget *inDelayWidget();
+    DelayWidget *outDelayWidget();
+    LevelWidget *preLevelWidget();
+    LevelWidget *outLevelWidget();
 
 public slots:
     void stackedButtonClicked(int page);
@@ -98,9 +102,19 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void buildPages();
-    void addPage(int index, QWidget *page);
+    struct ChannelConfig
+    {
+        quint32 input;
+        quint32 output;
+        quint32 danteInput;
+        quint32 danteOutput;
+    };
+
+    QWidget *createPage(int index);
+    static QString pageTitle(int index);
     void retranslate();
+    static void refreshChannel(ChannelStripWidget *strip, int channel);
+    static void refreshMeters(LevelWidget *strip);
     void syncAudio(uchar subType, uchar funcId, uchar channel);
     void syncSystem(uchar subType, uchar funcId, uchar channel);
     // The editors of one side (inputs or outputs) that show channel names.
@@ -123,4 +137,6 @@ private:
     DelayWidget *m_outDelay = nullptr;
 
     FirmwareFeatures m_features;
+    // The channel configuration last handed over, for the pages built after it.
+    std::optional<ChannelConfig> m_channelConfig;
 };

@@ -68,13 +68,10 @@ OverviewWidget::OverviewWidget(DataModel *model, QWidget *parent) : QWidget(pare
     const bool simple = model->linkSettings().simple != 0;
     m_infoPanel->setHidden(simple);
 
-    m_meterDialog = new MeterDialog(model, this);
-
     connect(m_inputGroup, &GroupBox::doubleClicked, this, &OverviewWidget::showMeterDialog);
     connect(m_outputGroup, &GroupBox::doubleClicked, this, &OverviewWidget::showMeterDialog);
     connect(m_infoPanel, &GroupBox::doubleClicked, this, &OverviewWidget::infoDoubleClicked);
     connect(m_muteButton, &QPushButton::clicked, this, &OverviewWidget::systemMuteButtonClicked);
-    connect(m_meterDialog, &MeterDialog::ctrlN, this, &OverviewWidget::dialogMeterRangeChanged);
     // The login decides what the Dante rows show.
     connect(model, &DataModel::tcpLoginChanged, this, &OverviewWidget::updateDanteSupport);
 
@@ -163,23 +160,27 @@ void OverviewWidget::syncFromModel(uchar type, uchar subType, uchar funcId, ucha
 void OverviewWidget::updateInputMeters()
 {
     m_inputGroup->refresh();
-    m_meterDialog->refresh(MeterGroup::InputPostFader);
+    if (m_meterDialog)
+        m_meterDialog->refresh(MeterGroup::InputPostFader);
 }
 
 void OverviewWidget::updateInputPreMeters()
 {
-    m_meterDialog->refresh(MeterGroup::InputPreFader);
+    if (m_meterDialog)
+        m_meterDialog->refresh(MeterGroup::InputPreFader);
 }
 
 void OverviewWidget::updateOutputMeters()
 {
     m_outputGroup->refresh();
-    m_meterDialog->refresh(MeterGroup::OutputPostFader);
+    if (m_meterDialog)
+        m_meterDialog->refresh(MeterGroup::OutputPostFader);
 }
 
 void OverviewWidget::updateOutputPreMeters()
 {
-    m_meterDialog->refresh(MeterGroup::OutputPreFader);
+    if (m_meterDialog)
+        m_meterDialog->refresh(MeterGroup::OutputPreFader);
 }
 
 void OverviewWidget::updateInputLabels(int channel)
@@ -188,7 +189,8 @@ void OverviewWidget::updateInputLabels(int channel)
         m_inputGroup->refreshToolTip(channel);
     else
         m_inputGroup->refreshToolTips();
-    m_meterDialog->refreshToolTips(true, channel);
+    if (m_meterDialog)
+        m_meterDialog->refreshToolTips(true, channel);
 }
 
 void OverviewWidget::updateOutputLabels(int channel)
@@ -197,7 +199,8 @@ void OverviewWidget::updateOutputLabels(int channel)
         m_outputGroup->refreshToolTip(channel);
     else
         m_outputGroup->refreshToolTips();
-    m_meterDialog->refreshToolTips(false, channel);
+    if (m_meterDialog)
+        m_meterDialog->refreshToolTips(false, channel);
 }
 
 void OverviewWidget::updateArmVersion()
@@ -286,23 +289,46 @@ void OverviewWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask,
 {
     m_inputGroup->applyChannelMasks(inputMask, danteInputMask);
     m_outputGroup->applyChannelMasks(outputMask, danteOutputMask);
-    m_meterDialog->applyChannelConfig(inputMask, outputMask, danteInputMask, danteOutputMask);
+    m_channelConfig = {inputMask, outputMask, danteInputMask, danteOutputMask};
+    if (m_meterDialog)
+        m_meterDialog->applyChannelConfig(inputMask, outputMask, danteInputMask, danteOutputMask);
+}
+
+MeterDialog *OverviewWidget::meterDialog()
+{
+    if (m_meterDialog)
+        return m_meterDialog;
+    // Built on first use: its four groups are more widgets than the rest of the overview, and
+    // many runs never open it. It reads levels and labels from the mirror; the floor and the
+    // channel configuration it missed are handed over here.
+    m_meterDialog = new MeterDialog(m_model, this);
+    connect(m_meterDialog, &MeterDialog::ctrlN, this, &OverviewWidget::dialogMeterRangeChanged);
+    if (m_meterDialog->meterFloor() != m_floor)
+        m_meterDialog->meterRangeShortcutActivated();
+    if (m_channelConfig) {
+        const ChannelConfig &config = *m_channelConfig;
+        m_meterDialog->applyChannelConfig(config.input, config.output, config.danteInput,
+                                          config.danteOutput);
+    }
+    return m_meterDialog;
 }
 
 void OverviewWidget::showMeterDialog()
 {
-    if (m_meterDialog->isMinimized())
-        m_meterDialog->showNormal();
-    m_meterDialog->show();
-    m_meterDialog->raise();
-    m_meterDialog->activateWindow();
+    MeterDialog *dialog = meterDialog();
+    if (dialog->isMinimized())
+        dialog->showNormal();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 // Ctrl+N in the main window: the meter window follows.
 void OverviewWidget::meterRangeShortcutActivated()
 {
     toggleFloor();
-    m_meterDialog->meterRangeShortcutActivated();
+    if (m_meterDialog)
+        m_meterDialog->meterRangeShortcutActivated();
 }
 
 // The meter window switched its own floor; follow it without switching it back.

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class DataModel;
 class GroupBox;
 class MeterDialog;
@@ -59,7 +61,8 @@ public:
     int meterFloor() const { return m_floor; }
     MeterGroup *inputGroup() const { return m_inputGroup; }
     MeterGroup *outputGroup() const { return m_outputGroup; }
-    MeterDialog *meterDialog() const { return m_meterDialog; }
+    // The meter window, built on first use.
+    MeterDialog *meterDialog();
     // Shows the meter window (non-modal), restoring it when minimised.
     void showMeterDialog();
 
@@ -74,6 +77,13 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    struct ChannelConfig
+    {
+        quint32 input;
+        quint32 output;
+        quint32 danteInput;
+        quint32 danteOutput;
+    };
     struct InfoRow
     {
         QLabel *name = nullptr;
@@ -97,4 +107,6 @@ private:
     QShortcut *m_rangeShortcut = nullptr;
     QShortcut *m_muteShortcut = nullptr;
     MeterDialog *m_meterDialog = nullptr;
+    // The channel configuration last handed over, for a meter window built after it.
+    std::optional<ChannelConfig> m_channelConfig;
 };

@@ -468,6 +468,30 @@ private slots:
             QCOMPARE(m_module->pageButton(page)->text(), texts[page]);
     }
 
+    // Only the page on screen is built at start; the others are built on first use, in their
+    // place in the stack, with what they missed meanwhile.
+    void pagesAreBuiltOnFirstUse()
+    {
+        for (int page = 0; page < ModuleWidget::PageCount; ++page)
+            QCOMPARE(m_module->isPageBuilt(page), page == ModuleWidget::LevelPreMixPage);
+        model().deviceInfo().dspVersion = {1, 1, 43};
+        model().input(2).gate.attack = 12.0f;
+        syncAll();
+        QVERIFY(!m_module->isPageBuilt(ModuleWidget::InSetupPage));
+        QVERIFY(!m_module->isPageBuilt(ModuleWidget::GatePage));
+
+        m_module->pageButton(ModuleWidget::InSetupPage)->click();
+        auto *stack = m_module->findChild<QStackedWidget *>();
+        QCOMPARE(stack->count(), int(ModuleWidget::PageCount));
+        QCOMPARE(stack->currentWidget(), m_module->page(ModuleWidget::InSetupPage));
+        QVERIFY(modeButton(m_module->inSetupWidget(), 0, "USB")->isHidden());
+        QCOMPARE(control<QLineEdit>(m_module->gateWidget(), 2, "attack")->text(), QString("12"));
+        QCOMPARE(stack->indexOf(m_module->page(ModuleWidget::AecPage)),
+                 int(ModuleWidget::AecPage));
+        QCOMPARE(stack->currentIndex(), int(ModuleWidget::InSetupPage));
+        QCOMPARE(m_log->take(), QStringList());
+    }
+
     void configurationHidesChannelsAndMarksDante()
     {
         // "8x8+Dante4x4" outside boot mode 2.

@@ -261,6 +261,22 @@ private slots:
         QCOMPARE(pre->numberLabel(4)->text(), QStringLiteral("-7"));
     }
 
+    // The meter window is built when first wanted and starts at the overview's floor.
+    void meterWindowBuiltLateStartsAtTheOverviewsFloor()
+    {
+        Overview o;
+        QVERIFY(!o.widget.findChild<MeterDialog *>());
+        QVERIFY(activate(&o.widget));
+        pressCtrl(&o.widget, Qt::Key_N);
+        QCOMPARE(o.widget.meterFloor(), -100);
+        QVERIFY(!o.widget.findChild<MeterDialog *>());
+
+        o.widget.showMeterDialog();
+        QCOMPARE(o.dialog().meterFloor(), -100);
+        QCOMPARE(o.dialog().group(MeterGroup::InputPreFader)->meter(0)->minimum(), -100);
+        QCOMPARE(o.widget.findChildren<MeterDialog *>().size(), 1);
+    }
+
     // Each press toggles both floors, so a press in each window leaves both at −40.
     void ctrlNInBothWindowsKeepsTheFloorsInStep()
     {
