@@ -389,6 +389,9 @@ QString SystemSettings::applicationVersion()
 void SystemSettings::saveGeometry(const QString &key, const QByteArray &geometry)
 {
     QSettings store {QLatin1String(GeometryOrganization), QLatin1String(GeometryApplication)};
+    // Unchanged geometry is not written again (each write replaces the file on disk).
+    if (store.contains(key) && store.value(key).toByteArray() == geometry)
+        return;
     store.setValue(key, geometry);
 }
 
@@ -476,6 +479,11 @@ void SystemSettings::writeValue(const QString &group, const QString &key, const 
     QSettings file(m_filePath, QSettings::IniFormat);
     file.setIniCodec(SettingsCodec);
     file.beginGroup(group);
+    // A value the file already holds is not written again: every write replaces the file and
+    // waits for the disk, and start-up writes some values back unchanged.
+    const QString stored = file.value(key).toString();
+    if (file.contains(key) && stored == value.toString())
+        return;
     file.setValue(key, value);
     file.endGroup();
     file.sync();

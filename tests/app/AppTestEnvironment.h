@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -40,11 +41,18 @@ private:
 };
 
 // cfg.ini as the user (or a vendor) would write it: raw bytes, GBK where not ASCII.
+// QSettings keeps a file it has read and reads it again only when its size or modification time
+// changed; two files of one size written within a millisecond would look the same to it. Each
+// file written here gets a modification time of its own.
 inline void writeSettingsFile(const QString &path, const QByteArray &content)
 {
+    static QDateTime stamp = QDateTime::currentDateTime().addSecs(-3600);
+    stamp = stamp.addSecs(1);
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(content), qint64(content.size()));
+    file.flush();
+    QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
 }
 
 inline QVariant readSettingsValue(const QString &path, const QString &key)

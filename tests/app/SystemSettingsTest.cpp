@@ -1,6 +1,8 @@
 #include "app/SystemSettings.h"
 #include "AppTestEnvironment.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QTextCodec>
 #include <QtTest>
@@ -501,6 +503,31 @@ private slots:
         SystemSettings reloaded(settingsPath());
         QVERIFY(!reloaded.showAtStartup());
         QCOMPARE(reloaded.deviceVersion(), 2);
+    }
+
+    // A start with nothing to change leaves cfg.ini as it is: no rewrite, no wait for the disk.
+    void unchangedValuesAreNotWrittenAgain()
+    {
+        const QByteArray file("; the installer's notes\n[DeviceVersionSelection]\nCurrent=2\n"
+                              "ShowAtStartup=false\n");
+        writeSettingsFile(settingsPath(), file);
+        const QDateTime written = QFileInfo(settingsPath()).lastModified();
+        {
+            SystemSettings settings(settingsPath());
+            QCOMPARE(settings.deviceVersion(), 2);
+            settings.setShowAtStartup(false);
+        }
+        QCOMPARE(QFileInfo(settingsPath()).lastModified(), written);
+        QFile unchanged(settingsPath());
+        QVERIFY(unchanged.open(QIODevice::ReadOnly));
+        QCOMPARE(unchanged.readAll(), file);
+        unchanged.close();
+
+        SystemSettings settings(settingsPath());
+        settings.setDeviceVersion(1);
+        QCOMPARE(readSettingsValue(settingsPath(), QStringLiteral("DeviceVersionSelection/Current"))
+                         .toInt(),
+                 1);
     }
 
     void processWideInstanceIsTheFirst()
