@@ -84,8 +84,7 @@ DeviceWidget::DeviceWidget(QWidget *parent)
     layout->setSpacing(6);
     layout->addLayout(header);
     layout->addWidget(m_listWidget, 1);
-
-    createConnectTimeoutBox();
+    // The connection time-out box is built the first time a connection times out.
 
     connect(m_listButton, &QToolButton::clicked, this, &DeviceWidget::listButtonClicked);
     connect(m_addButton, &QToolButton::clicked, this, &DeviceWidget::addButtonClicked);
@@ -382,8 +381,10 @@ bool DeviceWidget::currentSocketConnected() const
 
 // ---- connection time-out ------------------------------------------------------------------
 
-void DeviceWidget::createConnectTimeoutBox()
+QMessageBox *DeviceWidget::connectTimeoutBox()
 {
+    if (m_connectTimeoutBox)
+        return m_connectTimeoutBox;
     m_connectTimeoutBox = new QMessageBox(this);
     m_connectTimeoutBox->setObjectName(QStringLiteral("connectTimeoutMessageBox"));
     m_connectTimeoutBox->setIcon(QMessageBox::Information);
@@ -397,6 +398,8 @@ void DeviceWidget::createConnectTimeoutBox()
     m_noRemindButton->setObjectName(QStringLiteral("noRemindButton"));
     connect(m_connectTimeoutBox, &QMessageBox::buttonClicked, this,
             &DeviceWidget::connectTimeoutMessageBoxButtonClicked);
+    retranslateConnectTimeoutBox();
+    return m_connectTimeoutBox;
 }
 
 void DeviceWidget::setConnectTimeout(bool exhausted)
@@ -411,8 +414,9 @@ void DeviceWidget::setConnectTimeout(bool exhausted)
         return;
     const DeviceEntry &entry = m_model->device(index);
     if ((exhausted && entry.online) || !onLocalSubnet(entry.packet.ipAddress)) {
-        m_connectTimeoutBox->show();
-        m_connectTimeoutBox->raise();
+        QMessageBox *box = connectTimeoutBox();
+        box->show();
+        box->raise();
     }
 }
 
@@ -599,6 +603,13 @@ void DeviceWidget::retranslate()
     m_listWidget->setPlaceholderText(
             tr("No devices yet.\nProcessors on the local network appear here."));
 
+    retranslateConnectTimeoutBox();
+}
+
+void DeviceWidget::retranslateConnectTimeoutBox()
+{
+    if (!m_connectTimeoutBox)
+        return;
     m_connectTimeoutBox->setWindowTitle(tr("Connection Timeout"));
     m_connectTimeoutBox->setText(
             tr("* The connection timed out!\n"

@@ -42,6 +42,8 @@ public:
 
     // Whether the time-out box is still shown at all this run ("Do not remind again").
     bool remindsOfTimeouts() const { return m_remind; }
+    // The box a connection time-out shows, built the first time it is wanted.
+    QMessageBox *connectTimeoutBox();
 
 signals:
     void listButtonClicked();
@@ -86,7 +88,7 @@ private slots:
 private:
     QToolButton *createButton(const char *name);
     QAction *createAction(const char *name);
-    void createConnectTimeoutBox();
+    void retranslateConnectTimeoutBox();
     void retranslate();
     void updateIcons();
 

@@ -109,7 +109,7 @@ private slots:
         QVERIFY(editImage.save(outputPath(QStringLiteral("edit-device-%1.png").arg(suffix))));
 
         // The connection time-out box as it opens.
-        auto *box = f.child<QMessageBox>("connectTimeoutMessageBox");
+        QMessageBox *box = f.panel->connectTimeoutBox();
         box->show();
         QCoreApplication::processEvents();
         const QImage boxImage = box->grab().toImage();

@@ -377,7 +377,7 @@ private slots:
         f.model->selectDevice(0, false);
 
         emit f.model->tcpConnectTimeout(exhausted);
-        QCOMPARE(timeoutBox()->isVisible(), shown);
+        QCOMPARE(timeoutBox() && timeoutBox()->isVisible(), shown);
     }
 
     void theTimeoutBox()
