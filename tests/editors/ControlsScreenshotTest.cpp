@@ -20,7 +20,6 @@
 #include <QHash>
 #include <QMenu>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
 
