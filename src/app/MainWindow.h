@@ -24,22 +24,15 @@ class OverviewWidget;
 // the device version, boot mode and fault reports, and carries system reset and the device
 // version selection. Reachable process-wide so that dialogs can find their parent.
 //
-// Plugging in the views of the other parts, each at the construction step of its splash
-// progress in MainWindow.cpp (a few lines each):
-//   - DeviceWidget (left place): createDevicePanel() returns it instead of the placeholder, and
-//       connect(panel, &DeviceWidget::listButtonClicked, this, &MainWindow::deviceListTriggered);
-//       connect(panel, &DeviceWidget::loginChanged, this, &MainWindow::setLoginChanged);
-//   - OverviewWidget (top right place): createOverview() returns it, and
-//       connect(&m_router, &SyncRouter::overviewMessage, overview, &OverviewWidget::tcpSyncToUI);
-//       connect(this, &MainWindow::channelMasksChanged, overview,
-//               &OverviewWidget::applyChannelConfig);
-//   - ModuleWidget (place below the overview): createModuleArea() returns it, and the same two
-//     connects with &SyncRouter::moduleMessage and its own slots.
-//   - A dialog (DeviceListDialog, LabelDialog, PresetDialog, ...): built at its step into its
-//     member below (typed as its class), its flag in MainMenuBar::DialogAvailability set to
-//     true, and its router signal connected (&SyncRouter::labelMessage, presetMessage, ...).
-//     Channel masks reach it through channelMasksChanged (a slot with fewer arguments takes the
-//     first ones: the record/playback dialog gets input and output only).
+// The panels are built inside the central widget, at the construction steps of their splash
+// progress in MainWindow.cpp; each is wired in its create...() function (router signal and
+// channelMasksChanged). The dialogs are built once and kept for the run, but only when first
+// wanted (deviceListDialog(), faultMessageBox()): most runs never open most of them, and every
+// widget built before the window shows delays the start. A new dialog follows the same shape:
+// an accessor that builds it into its member below (typed as its class), reads what it needs
+// from the model there, and connects its router signal (&SyncRouter::labelMessage, ...); its
+// flag in MainMenuBar::DialogAvailability set to true. Channel masks reach it through
+// channelMasksChanged and, for a dialog built later, from m_masks when it is built.
 // A view that follows the device version beyond its masks connects to deviceVersionApplied.
 class MainWindow : public QMainWindow
 {

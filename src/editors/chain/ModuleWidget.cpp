@@ -161,44 +161,37 @@ bool ModuleWidget::isPageBuilt(int index) const
 
 InSetupWidget *ModuleWidget::inSetupWidget()
 {
-    page(InSetupPage);
-    return m_inSetup;
+    return built(InSetupPage, m_inSetup);
 }
 
 GateWidget *ModuleWidget::gateWidget()
 {
-    page(GatePage);
-    return m_gate;
+    return built(GatePage, m_gate);
 }
 
 FeedbackWidget *ModuleWidget::feedbackWidget()
 {
-    page(FeedbackPage);
-    return m_feedback;
+    return built(FeedbackPage, m_feedback);
 }
 
 DelayWidget *ModuleWidget::inDelayWidget()
 {
-    page(InDelayPage);
-    return m_inDelay;
+    return built(InDelayPage, m_inDelay);
 }
 
 DelayWidget *ModuleWidget::outDelayWidget()
 {
-    page(OutDelayPage);
-    return m_outDelay;
+    return built(OutDelayPage, m_outDelay);
 }
 
 LevelWidget *ModuleWidget::preLevelWidget()
 {
-    page(LevelPreMixPage);
-    return m_preLevel;
+    return built(LevelPreMixPage, m_preLevel);
 }
 
 LevelWidget *ModuleWidget::outLevelWidget()
 {
-    page(OutLevelPage);
-    return m_outLevel;
+    return built(OutLevelPage, m_outLevel);
 }
 
 QAbstractButton *ModuleWidget::pageButton(int index) const

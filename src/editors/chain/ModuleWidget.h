@@ -111,6 +111,12 @@ private:
     };
 
     QWidget *createPage(int index);
+    // The editor of a page, once page() has built it.
+    template<typename Editor> Editor *built(int index, Editor *const &editor)
+    {
+        page(index);
+        return editor;
+    }
     static QString pageTitle(int index);
     void retranslate();
     static void refreshChannel(ChannelStripWidget *strip, int channel);
