@@ -96,17 +96,23 @@ void MeterGroup::fitNumberLabels()
 {
     if (!testAttribute(Qt::WA_WState_Polished))
         return; // the style sheet has not given the labels their font yet
-    const QString widest = QStringLiteral("-100");
-    for (int i = 0; i <= PairColumn; ++i) {
-        QLabel *label = m_columns[size_t(i)].number;
-        const bool pair = i == PairColumn;
-        const QString text = pair ? widest + QLatin1Char('/') + widest : widest;
+    // The size the label needs for text instead of what it shows now (frame and margins kept).
+    const auto sizeFor = [](const QLabel *label, const QString &text) {
         const QFontMetrics metrics = label->fontMetrics();
-        const QSize hint = label->sizeHint(); // the current text with frame and margins
-        const int width = hint.width() - metrics.horizontalAdvance(label->text())
-                + metrics.horizontalAdvance(text);
-        label->setFixedSize(pair ? std::max(width, PairMinimumWidth) : width, hint.height());
-    }
+        const QSize hint = label->sizeHint();
+        return QSize(hint.width() - metrics.horizontalAdvance(label->text())
+                             + metrics.horizontalAdvance(text),
+                     hint.height());
+    };
+    const QString widest = QStringLiteral("-100");
+    // The sixteen channel labels share one style: one of them measures for all.
+    const QSize channel = sizeFor(m_columns[0].number, widest);
+    for (int i = 0; i < PairColumn; ++i)
+        m_columns[size_t(i)].number->setFixedSize(channel);
+    QLabel *pairLabel = m_columns[PairColumn].number;
+    QSize pair = sizeFor(pairLabel, widest + QLatin1Char('/') + widest);
+    pair.setWidth(std::max(pair.width(), PairMinimumWidth));
+    pairLabel->setFixedSize(pair);
 }
 
 qint8 MeterGroup::levelOf(int index) const

@@ -146,6 +146,16 @@ private slots:
         QCOMPARE(inputs->numberLabel(0)->text(), QStringLiteral("-100"));
         QCOMPARE(inputs->numberLabel(16)->text(), QStringLiteral("-100/5"));
         QCOMPARE(o.widget.outputGroup()->numberLabel(3)->text(), QStringLiteral("-100"));
+        // Every number fits its label at the lowest floor, and all channels are one width.
+        for (int channel = 0; channel <= MeterGroup::PairFirst; ++channel) {
+            QLabel *number = inputs->numberLabel(channel);
+            const QString widest =
+                    channel == MeterGroup::PairFirst ? QStringLiteral("-100/-100") : "-100";
+            QVERIFY(number->width() >= number->fontMetrics().horizontalAdvance(widest));
+            QCOMPARE(number->minimumSize(), number->maximumSize());
+            if (channel < MeterGroup::Channels)
+                QCOMPARE(number->width(), inputs->numberLabel(0)->width());
+        }
 
         o.model.input(0).postMeter = -60; // shown as it is only above the floor
         o.sync(Msg::InputMeters);
