@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QHostAddress>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,8 @@ class AppTestEnvironment
 public:
     AppTestEnvironment()
     {
+        if (startDirectory().isEmpty())
+            startDirectory() = QDir::currentPath();
         m_home = m_root.path() + QStringLiteral("/home");
         m_configHome = m_home + QStringLiteral("/.config");
         m_work = m_root.path() + QStringLiteral("/work");
@@ -32,6 +35,13 @@ public:
     QString workPath() const { return m_work; }
     QString configHome() const { return m_configHome; }
     QString settingsPath() const { return m_work + QStringLiteral("/cfg.ini"); }
+
+    // The test's own folder under tests/work, where it was started: pictures are kept there.
+    static QString &startDirectory()
+    {
+        static QString path;
+        return path;
+    }
 
 private:
     QTemporaryDir m_root;
@@ -60,6 +70,22 @@ inline QVariant readSettingsValue(const QString &path, const QString &key)
     QSettings file(path, QSettings::IniFormat);
     file.setIniCodec("GBK");
     return file.value(key);
+}
+
+// cfg.ini in the current working directory, and one of its values as stored there.
+inline QString settingsPath()
+{
+    return QDir::current().absoluteFilePath(QStringLiteral("cfg.ini"));
+}
+
+inline QVariant storedValue(const char *key)
+{
+    return readSettingsValue(settingsPath(), QLatin1String(key));
+}
+
+inline quint32 ipv4(const char *text)
+{
+    return QHostAddress(QLatin1String(text)).toIPv4Address();
 }
 
 // main() of a shell test: the environment first, then the application, then the test object.

@@ -14,11 +14,6 @@
 
 namespace {
 
-quint32 ipv4(const char *text)
-{
-    return QHostAddress(QLatin1String(text)).toIPv4Address();
-}
-
 // A loopback TCP port with nobody listening: connection attempts fail at once and go nowhere.
 quint16 closedTcpPort()
 {
@@ -37,64 +32,55 @@ class CommandLineTest : public QObject
 private slots:
     void parse_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<bool>("early");
         QTest::addColumn<bool>("run");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<quint32>("address"); // 0: none
+        QTest::addColumn<QString>("address"); // empty: none
         QTest::addColumn<QString>("output"); // a part of standard output
         QTest::addColumn<QString>("error"); // a part of standard error
-
-        const auto args = [](std::initializer_list<const char *> list) {
-            QStringList result {QStringLiteral("vexatarn")};
-            for (const char *argument : list)
-                result << QLatin1String(argument);
-            return result;
+        const auto row = [](const char *name, const char *arguments, bool early, bool run,
+                            int exitCode, const char *address, const char *output,
+                            const char *error) {
+            QTest::newRow(name) << QString::fromLatin1(arguments) << early << run << exitCode
+                                << QString::fromLatin1(address) << QString::fromLatin1(output)
+                                << QString::fromLatin1(error);
         };
-        QTest::newRow("nothing") << args({}) << false << true << 0 << 0u << QString() << QString();
-        QTest::newRow("connect") << args({"--connect", "127.0.0.1"}) << false << true << 0
-                                 << ipv4("127.0.0.1") << QString() << QString();
-        QTest::newRow("connect with =") << args({"--connect=192.168.1.20"}) << false << true << 0
-                                        << ipv4("192.168.1.20") << QString() << QString();
-        QTest::newRow("host name")
-                << args({"--connect", "processor.local"}) << false << false << 1 << 0u << QString()
-                << QStringLiteral("vexatarn: Not an IPv4 address: "
-                                  "processor.local\n");
-        QTest::newRow("IPv6") << args({"--connect", "::1"}) << true << false << 1 << 0u << QString()
-                              << QStringLiteral("Not an IPv4 address: ::1");
-        QTest::newRow("missing address") << args({"--connect"}) << true << false << 1 << 0u
-                                         << QString() << QStringLiteral("--connect");
-        QTest::newRow("help") << args({"--help"}) << true << false << 0 << 0u
-                              << QStringLiteral("--connect <HOST>") << QString();
-        QTest::newRow("version") << args({"--version"}) << true << false << 0 << 0u
-                                 << QStringLiteral("vexatarn 1.2.9\n") << QString();
-        QTest::newRow("help among toolkit options")
-                << args({"-platform", "offscreen", "-h"}) << true << false << 0 << 0u
-                << QStringLiteral("Usage:") << QString();
-        QTest::newRow("toolkit option, early")
-                << args({"-reverse"}) << true << true << 0 << 0u << QString() << QString();
-        QTest::newRow("unknown option") << args({"--frobnicate"}) << false << false << 1 << 0u
-                                        << QString() << QStringLiteral("frobnicate");
-        QTest::newRow("stray argument")
-                << args({"127.0.0.1"}) << false << false << 1 << 0u << QString()
-                << QStringLiteral("Unexpected argument: 127.0.0.1");
+        row("nothing", "", false, true, 0, "", "", "");
+        row("connect", "--connect 127.0.0.1", false, true, 0, "127.0.0.1", "", "");
+        row("connect with =", "--connect=192.168.1.20", false, true, 0, "192.168.1.20", "", "");
+        row("host name", "--connect processor.local", false, false, 1, "", "",
+            "vexatarn: Not an IPv4 address: processor.local\n");
+        row("IPv6", "--connect ::1", true, false, 1, "", "", "Not an IPv4 address: ::1");
+        row("missing address", "--connect", true, false, 1, "", "", "--connect");
+        row("help", "--help", true, false, 0, "", "--connect <HOST>", "");
+        row("version", "--version", true, false, 0, "", "vexatarn 1.2.9\n", "");
+        row("help among toolkit options", "-platform offscreen -h", true, false, 0, "",
+            "Usage:", "");
+        row("toolkit option, early", "-reverse", true, true, 0, "", "", "");
+        row("unknown option", "--frobnicate", false, false, 1, "", "", "frobnicate");
+        row("stray argument", "127.0.0.1", false, false, 1, "", "",
+            "Unexpected argument: 127.0.0.1");
     }
 
     void parse()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QFETCH(bool, early);
         QFETCH(bool, run);
         QFETCH(int, exitCode);
-        QFETCH(quint32, address);
+        QFETCH(QString, address);
         QFETCH(QString, output);
         QFETCH(QString, error);
-        const CommandLine::Result result = CommandLine::parse(
-                arguments, early ? CommandLine::Pass::Early : CommandLine::Pass::Full);
+        const CommandLine::Result result =
+                CommandLine::parse(QStringList {QStringLiteral("vexatarn")}
+                                           + arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+                                   early ? CommandLine::Pass::Early : CommandLine::Pass::Full);
         QCOMPARE(result.run, run);
         QCOMPARE(result.exitCode, exitCode);
-        QCOMPARE(result.connectAddress.value_or(0), address);
-        QCOMPARE(result.connectAddress.has_value(), address != 0);
+        QCOMPARE(result.connectAddress.has_value(), !address.isEmpty());
+        if (!address.isEmpty())
+            QCOMPARE(*result.connectAddress, QHostAddress(address).toIPv4Address());
         QVERIFY2(result.output.contains(output), qPrintable(result.output));
         QVERIFY2(result.error.contains(error), qPrintable(result.error));
         QCOMPARE(result.error.isEmpty(), error.isEmpty());
@@ -147,7 +133,7 @@ private slots:
 
     void startupConnectsToTheDeviceOfTheCommandLine()
     {
-        writeSettingsFile(QDir::current().absoluteFilePath(QStringLiteral("cfg.ini")),
+        writeSettingsFile(settingsPath(),
                           "[Port]\nControl=" + QByteArray::number(closedTcpPort())
                                   + "\nBroadcast=" + QByteArray::number(freeUdpPort()) + "\n");
         const CommandLine::Result commandLine =

@@ -27,11 +27,6 @@ class DeviceDialogsTest : public QObject
     {
         return dialog->findChild<QPushButton *>(QStringLiteral("okButton"));
     }
-    static quint32 ip(const char *address)
-    {
-        return QHostAddress(QLatin1String(address)).toIPv4Address();
-    }
-
     QString cell(const QTableWidget *table, int row, int column) const
     {
         const QTableWidgetItem *item = table->item(row, column);
@@ -52,24 +47,19 @@ private slots:
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("acceptable");
-        QTest::newRow("address 223.x") << "addressEdit"
-                                       << "223.255.255.254" << true;
-        QTest::newRow("address 224.x") << "addressEdit"
-                                       << "224.1.1.1" << false;
-        QTest::newRow("address 255.x") << "addressEdit"
-                                       << "255.255.255.255" << false;
-        QTest::newRow("address octet 256") << "addressEdit"
-                                           << "10.256.0.1" << false;
-        QTest::newRow("mask 255.255.255.0") << "maskEdit"
-                                            << "255.255.255.0" << true;
-        QTest::newRow("mask 255.255.255.255") << "maskEdit"
-                                              << "255.255.255.255" << true;
-        QTest::newRow("mask octet 256") << "maskEdit"
-                                        << "255.256.0.0" << false;
-        QTest::newRow("gateway 224.x") << "gatewayEdit"
-                                       << "224.0.0.1" << false;
-        QTest::newRow("gateway 192.168.1.1") << "gatewayEdit"
-                                             << "192.168.1.1" << true;
+        const auto row = [](const char *fieldName, const char *text, bool acceptable) {
+            QTest::addRow("%s %s", fieldName, text)
+                    << QString::fromLatin1(fieldName) << QString::fromLatin1(text) << acceptable;
+        };
+        row("addressEdit", "223.255.255.254", true);
+        row("addressEdit", "224.1.1.1", false);
+        row("addressEdit", "255.255.255.255", false);
+        row("addressEdit", "10.256.0.1", false);
+        row("maskEdit", "255.255.255.0", true);
+        row("maskEdit", "255.255.255.255", true);
+        row("maskEdit", "255.256.0.0", false);
+        row("gatewayEdit", "224.0.0.1", false);
+        row("gatewayEdit", "192.168.1.1", true);
     }
     void addressFieldsAcceptOnlyTheirAddresses()
     {
@@ -90,8 +80,8 @@ private slots:
     void modifyingTheNetworkOfADevice()
     {
         f.start();
-        f.model->addDeviceByAddress(ip("127.1.0.9"));
-        f.model->addDeviceByAddress(ip("127.1.0.10"));
+        f.model->addDeviceByAddress(ipv4("127.1.0.9"));
+        f.model->addDeviceByAddress(ipv4("127.1.0.10"));
         f.showPanel();
         QSignalSpy changed(f.model.get(), &DataModel::deviceListIPAddressChanged);
 
@@ -115,7 +105,7 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toUInt(), 1u);
-        QCOMPARE(f.model->device(1).packet.ipAddress, ip("127.1.0.77"));
+        QCOMPARE(f.model->device(1).packet.ipAddress, ipv4("127.1.0.77"));
         QCOMPARE(f.text(1, "deviceAddressLabel"), QStringLiteral("127.1.0.77"));
         QCOMPARE(f.text(0, "deviceAddressLabel"), QStringLiteral("127.1.0.9"));
 
@@ -139,7 +129,7 @@ private slots:
         QTest::keyClick(field(dialog, "addressEdit"), Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(f.model->deviceCount(), 1);
-        QCOMPARE(f.model->device(0).packet.ipAddress, ip("127.1.0.9"));
+        QCOMPARE(f.model->device(0).packet.ipAddress, ipv4("127.1.0.9"));
         QCOMPARE(f.rowCount(), 1);
         QCOMPARE(f.text(0, "deviceStateLabel"), QStringLiteral("Offline"));
 
@@ -202,7 +192,7 @@ private slots:
         const quint16 port = silent.listen("127.1.2.3");
         QVERIFY(port);
         f.start(port);
-        f.model->addDeviceByAddress(ip("127.1.0.9")); // from the registry: offline
+        f.model->addDeviceByAddress(ipv4("127.1.0.9")); // from the registry: offline
         DeviceListDialog dialog;
         dialog.connectModel(f.model.get());
         f.showPanel();
@@ -265,7 +255,7 @@ private slots:
             DeviceListDialog dialog;
             dialog.show();
             dialog.resize(700, 300);
-            QTest::qWait(10);
+            QCoreApplication::processEvents();
             dialog.hide();
         }
         QVERIFY(!SystemSettings::loadGeometry(QStringLiteral("DeviceListGeometry")).isEmpty());

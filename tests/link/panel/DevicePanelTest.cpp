@@ -79,7 +79,7 @@ private slots:
     {
         f.start();
         // Known from the registry before the panel exists: shown at once, offline.
-        f.model->addDeviceByAddress(QHostAddress(QStringLiteral("127.1.0.9")).toIPv4Address());
+        f.model->addDeviceByAddress(ipv4("127.1.0.9"));
         f.showPanel();
         QCOMPARE(f.rowCount(), 1);
         QCOMPARE(f.text(0, "deviceAddressLabel"), QStringLiteral("127.1.0.9"));
@@ -115,7 +115,8 @@ private slots:
         QCOMPARE(f.row(1)->property("browsing").toBool(), false);
     }
 
-    void rowsAppearFromTheSimulatorsAnnouncements()
+    // The simulator's announcements make its row; a click connects and logs in.
+    void selectingARowConnectsAndLogsInWithTheBuiltInPassword()
     {
         auto device = startWithSimulator();
         QVERIFY(device);
@@ -123,13 +124,6 @@ private slots:
         QCOMPARE(f.text(0, "deviceAddressLabel"), QStringLiteral("127.0.0.1"));
         QCOMPARE(f.text(0, "deviceStateLabel"), QStringLiteral("Online"));
         QVERIFY(!f.text(0, "deviceModelLabel").isEmpty());
-    }
-
-    void selectingARowConnectsAndLogsInWithTheBuiltInPassword()
-    {
-        auto device = startWithSimulator();
-        QVERIFY(device);
-        QTRY_COMPARE(f.rowCount(), 1);
         ShowCounter loginShows(loginDialog());
         QSignalSpy status(f.model.get(), &DataModel::tcpLoginChanged);
         QSignalSpy login(f.panel.get(), &DeviceWidget::loginChanged);
@@ -191,8 +185,8 @@ private slots:
         device->faults().dropAfterMs = -1;
         QTRY_VERIFY(!f.model->isLoggedIn());
         f.clock.advance(3001);
-        for (int i = 0; i < 300 && f.model->currentSocket()->state()
-                                           != QAbstractSocket::ConnectedState; ++i)
+        for (int i = 0;
+             i < 300 && f.model->currentSocket()->state() != QAbstractSocket::ConnectedState; ++i)
             f.model->timeout();
         QTRY_VERIFY(f.model->isLoggedIn());
         QTest::qWait(100); // a late refusal would arrive now
@@ -206,8 +200,8 @@ private slots:
         auto device = startWithSimulator();
         QVERIFY(device);
         // Two devices from before, then the simulator's row.
-        f.model->addDeviceByAddress(QHostAddress(QStringLiteral("127.1.0.9")).toIPv4Address());
-        f.model->addDeviceByAddress(QHostAddress(QStringLiteral("127.1.0.10")).toIPv4Address());
+        f.model->addDeviceByAddress(ipv4("127.1.0.9"));
+        f.model->addDeviceByAddress(ipv4("127.1.0.10"));
         QTRY_COMPARE(f.rowCount(), 3);
         QCOMPARE(f.text(2, "deviceAddressLabel"), QStringLiteral("127.0.0.1"));
         f.click(2);
@@ -353,11 +347,15 @@ private slots:
         QTest::addColumn<bool>("online");
         QTest::addColumn<bool>("exhausted");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("another subnet, first failure") << "127.1.0.9" << true << false << true;
-        QTest::newRow("another subnet, offline, exhausted") << "127.1.0.9" << false << true << true;
-        QTest::newRow("same subnet, one failure") << "127.0.0.9" << true << false << false;
-        QTest::newRow("same subnet, exhausted") << "127.0.0.9" << true << true << true;
-        QTest::newRow("same subnet, offline, exhausted") << "127.0.0.9" << false << true << false;
+        const auto row = [](const char *name, const char *address, bool online, bool exhausted,
+                            bool shown) {
+            QTest::newRow(name) << QString::fromLatin1(address) << online << exhausted << shown;
+        };
+        row("another subnet, first failure", "127.1.0.9", true, false, true);
+        row("another subnet, offline, exhausted", "127.1.0.9", false, true, true);
+        row("same subnet, one failure", "127.0.0.9", true, false, false);
+        row("same subnet, exhausted", "127.0.0.9", true, true, true);
+        row("same subnet, offline, exhausted", "127.0.0.9", false, true, false);
     }
     void theTimeoutBoxRules()
     {
