@@ -271,29 +271,18 @@ private slots:
         }
     }
 
-    void deviceReportSelectsTheRowOfAnOpenVersionDialog()
+    void versionDialogFromTheMenu()
     {
         Shell shell("[UIBootMode]\nCurrent=1\nDT=1\n");
-        QAction *entry = shell.menuEntry("deviceVersionSelectionAction");
-        QVERIFY(entry->isVisible());
-        entry->trigger();
+        shell.menuEntry("deviceVersionSelectionAction")->trigger();
         DeviceVersionSelectionDialog *dialog = shell.window->deviceVersionDialog();
         QVERIFY(dialog && dialog->isVisible());
         QVERIFY(dialog->isModal());
         QCOMPARE(dialog->selectedVersion(), 0);
-
+        // What the device reports selects its row.
         reply(*shell.model, Msg::SysChannelConfig, bytes({8, 8}));
         reply(*shell.model, Msg::SysDanteState, bytes({1, 1}));
         QCOMPARE(dialog->selectedVersion(), 4);
-        dialog->reject();
-    }
-
-    void versionDialogFromTheMenu()
-    {
-        Shell shell("[UIBootMode]\nCurrent=1\nDT=1\n");
-        QSignalSpy applied(shell.window.get(), &MainWindow::deviceVersionApplied);
-        shell.menuEntry("deviceVersionSelectionAction")->trigger();
-        DeviceVersionSelectionDialog *dialog = shell.window->deviceVersionDialog();
         auto *table = dialog->findChild<QTableWidget *>();
 
         // A device that logs in takes over the choice; logging out gives it back.
@@ -302,6 +291,7 @@ private slots:
         shell.window->setLoginChanged(false);
         QVERIFY(table->isEnabled());
 
+        QSignalSpy applied(shell.window.get(), &MainWindow::deviceVersionApplied);
         dialog->selectVersion(3);
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("okButton")),
                           Qt::LeftButton);
