@@ -514,23 +514,6 @@ private slots:
         QCOMPARE(m_recorder->take(), QStringList {"Network(0)"});
     }
 
-    void garbageAndByteByByteRepliesChangeNothing()
-    {
-        connectToPeer();
-        QSignalSpy login(m_model.get(), &DataModel::tcpLoginChanged);
-        const QByteArray stream = QByteArray::fromHex("00ff7d8201")
-                + Frame::build({2, 1, 1}, Frame::Reply, QByteArray(1, '\x01'))
-                + QByteArray::fromHex("7d82aa");
-        for (char c : stream) {
-            m_peer->write(&c, 1);
-            m_peer->flush();
-            QTest::qWait(1);
-        }
-        QTRY_COMPARE(login.count(), 1);
-        QCOMPARE(login.last().at(0).toInt(), 1);
-        QVERIFY(m_model->isLoggedIn());
-    }
-
     void peerResettingMidFrameLeavesNoTrace()
     {
         connectToPeer();
