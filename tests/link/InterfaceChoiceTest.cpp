@@ -4,21 +4,13 @@
 
 #include <QtTest>
 
-using Candidates = QVector<InterfaceChoice::Candidate>;
-Q_DECLARE_METATYPE(Candidates)
-
 // Which local address the link uses, and the fixed bytes and numbers of discovery.
 class InterfaceChoiceTest : public QObject
 {
     Q_OBJECT
 
-    static InterfaceChoice::Candidate candidate(const char *address, bool inSubnet)
-    {
-        return {QHostAddress(QString::fromLatin1(address)), inSubnet};
-    }
-
 private slots:
-    void usableInterfaces()
+    void usableInterfacesAndCandidates()
     {
         using F = QNetworkInterface;
         const QList<NetworkInterfaceInfo> list {
@@ -31,66 +23,53 @@ private slots:
         QCOMPARE(InterfaceChoice::usableCount(list), 2);
         QVERIFY(!InterfaceChoice::isUsable(list[0]));
         QVERIFY(!InterfaceChoice::isUsable(list[3]));
-    }
 
-    void candidatesInInterfaceOrderWithSubnetFlags()
-    {
+        // In interface order, IPv6 and loopback left out, each flagged by the subnet rule.
         NetworkInterfaceInfo a =
                 FakeInterfaceProvider::make(5, "a", {"10.9.9.1/24", "192.168.77.1/24"});
         QNetworkAddressEntry v6;
         v6.setIp(QHostAddress("fe80::1"));
         v6.setPrefixLength(64);
         a.addressEntries.prepend(v6);
-        const QList<NetworkInterfaceInfo> list {
-                FakeInterfaceProvider::make(1, "lo", {"127.0.0.1/8"},
-                                            QNetworkInterface::IsUp
-                                                    | QNetworkInterface::IsLoopBack),
-                a,
-                FakeInterfaceProvider::make(6, "b", {"192.168.0.5/16"}),
-        };
-        const Candidates got = InterfaceChoice::candidates(list, QHostAddress("192.168.77.10"));
+        const auto got = InterfaceChoice::candidates(
+                {list[0], a, FakeInterfaceProvider::make(6, "b", {"192.168.0.5/16"})},
+                QHostAddress("192.168.77.10"));
         QCOMPARE(got.size(), 3);
-        QCOMPARE(got[0].address, QHostAddress("10.9.9.1"));
-        QVERIFY(!got[0].inSubnet);
-        QCOMPARE(got[1].address, QHostAddress("192.168.77.1"));
-        QVERIFY(got[1].inSubnet);
-        QCOMPARE(got[2].address, QHostAddress("192.168.0.5"));
-        QVERIFY(got[2].inSubnet); // 192.168.0.0/16 holds 192.168.77.10 as well
+        const char *addresses[] = {"10.9.9.1", "192.168.77.1", "192.168.0.5"};
+        const bool inSubnet[] = {false, true, true}; // 192.168.0.0/16 holds the device too
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(got[i].address, QHostAddress(addresses[i]));
+            QCOMPARE(got[i].inSubnet, inSubnet[i]);
+        }
     }
 
-    void choose_data()
+    void chooseRotatesFromTheSubnetsOwn()
     {
-        QTest::addColumn<Candidates>("candidates");
-        QTest::addColumn<QString>("bound");
-        QTest::addColumn<QString>("expected");
-
-        const Candidates ab {candidate("10.0.0.1", true), candidate("10.1.0.1", false)};
-        const Candidates ba {candidate("10.1.0.1", false), candidate("10.0.0.1", true)};
-        const Candidates none {candidate("10.1.0.1", false), candidate("10.2.0.1", false)};
-        QTest::newRow("no candidates") << Candidates {} << "10.0.0.1"
-                                       << "";
-        QTest::newRow("first attempt: the subnet's own") << ba << ""
-                                                         << "10.0.0.1";
-        QTest::newRow("no subnet match: the first") << none << ""
-                                                    << "10.1.0.1";
-        QTest::newRow("rotation to the next") << ab << "10.0.0.1"
-                                              << "10.1.0.1";
-        QTest::newRow("rotation wraps") << ab << "10.1.0.1"
-                                        << "10.0.0.1";
-        QTest::newRow("bound elsewhere: subnet rule") << ab << "172.16.0.1"
-                                                      << "10.0.0.1";
-        QTest::newRow("single candidate stays")
-                << Candidates {candidate("10.0.0.1", false)} << "10.0.0.1"
-                << "10.0.0.1";
-    }
-
-    void choose()
-    {
-        QFETCH(Candidates, candidates);
-        QFETCH(QString, bound);
-        QFETCH(QString, expected);
-        const QHostAddress got = InterfaceChoice::choose(candidates, QHostAddress(bound));
-        QCOMPARE(got.isNull() ? QString() : got.toString(), expected);
+        const auto c = [](const char *address, bool inSubnet) {
+            return InterfaceChoice::Candidate {QHostAddress(address), inSubnet};
+        };
+        using Candidates = QVector<InterfaceChoice::Candidate>;
+        const Candidates ab {c("10.0.0.1", true), c("10.1.0.1", false)};
+        const Candidates ba {c("10.1.0.1", false), c("10.0.0.1", true)};
+        const Candidates none {c("10.1.0.1", false), c("10.2.0.1", false)};
+        const struct
+        {
+            const char *name;
+            Candidates candidates;
+            const char *bound, *expected;
+        } cases[] = {
+                {"no candidates", {}, "10.0.0.1", ""},
+                {"first attempt: the subnet's own", ba, "", "10.0.0.1"},
+                {"no subnet match: the first", none, "", "10.1.0.1"},
+                {"rotation to the next", ab, "10.0.0.1", "10.1.0.1"},
+                {"rotation wraps", ab, "10.1.0.1", "10.0.0.1"},
+                {"bound elsewhere: subnet rule", ab, "172.16.0.1", "10.0.0.1"},
+                {"single candidate stays", {c("10.0.0.1", false)}, "10.0.0.1", "10.0.0.1"},
+        };
+        for (const auto &k : cases) {
+            const QHostAddress got = InterfaceChoice::choose(k.candidates, QHostAddress(k.bound));
+            QVERIFY2((got.isNull() ? QString() : got.toString()) == k.expected, k.name);
+        }
     }
 
     void localAddressOfTheReceivingInterface()
@@ -106,34 +85,19 @@ private slots:
 
     void networkChangeDatagramBytes()
     {
-        const QByteArray got = Discovery::networkChangeDatagram(
-                0x01020304, QHostAddress("192.168.1.20").toIPv4Address(),
-                QHostAddress("255.255.255.0").toIPv4Address(),
-                QHostAddress("192.168.1.1").toIPv4Address());
-        QCOMPARE(got.toHex(),
-                 QByteArray("04030201"
-                            "02000000"
-                            "0c000000"
-                            "1401a8c0"
-                            "00ffffff"
-                            "0101a8c0"));
+        const auto ip = [](const char *a) { return QHostAddress(a).toIPv4Address(); };
+        QCOMPARE(Discovery::networkChangeDatagram(0x01020304, ip("192.168.1.20"),
+                                                  ip("255.255.255.0"), ip("192.168.1.1"))
+                         .toHex(' '),
+                 QByteArray::fromHex("04030201 02000000 0c000000 1401a8c0 00ffffff 0101a8c0")
+                         .toHex(' '));
     }
 
-    void manualDeviceId_data()
+    void manualDeviceIdTakesTheFirstFreeFrom42215()
     {
-        QTest::addColumn<QVector<quint32>>("used");
-        QTest::addColumn<quint32>("expected");
-        QTest::newRow("none") << QVector<quint32> {} << 42215u;
-        QTest::newRow("42215 and 42216") << QVector<quint32> {42215, 42216} << 42217u;
-        QTest::newRow("in any order") << QVector<quint32> {42216, 7, 42215} << 42217u;
-        QTest::newRow("gap at the start") << QVector<quint32> {42216} << 42215u;
-    }
-
-    void manualDeviceId()
-    {
-        QFETCH(QVector<quint32>, used);
-        QFETCH(quint32, expected);
-        QCOMPARE(Discovery::manualDeviceId(used), expected);
+        QCOMPARE(Discovery::manualDeviceId({}), 42215u);
+        QCOMPARE(Discovery::manualDeviceId({42216, 7, 42215}), 42217u);
+        QCOMPARE(Discovery::manualDeviceId({42216}), 42215u); // a gap at the start
     }
 };
 

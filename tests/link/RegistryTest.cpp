@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QLoggingCategory>
-#include <QSqlError>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,8 +26,9 @@ const char CreateStatement[] =
         "int,Model varchar(16),ARMVersion varchar(3),DSPVersion char(3),Location "
         "varchar(16),Description varchar(16),SerialNumber varchar(16))";
 
-// Runs statements on a registry file through a connection of the test's own.
-bool execOn(const QString &file, const QStringList &statements)
+// Runs statements on a registry file through a connection of the test's own; the first value
+// of the last statement's result goes to *value.
+bool execOn(const QString &file, const QStringList &statements, QVariant *value = nullptr)
 {
     const QString name = QStringLiteral("test-exec");
     bool ok = true;
@@ -39,6 +39,8 @@ bool execOn(const QString &file, const QStringList &statements)
         for (const QString &s : statements) {
             QSqlQuery q(db);
             ok = ok && q.exec(s);
+            if (ok && value && q.next())
+                *value = q.value(0);
         }
         db.close();
     }
@@ -52,6 +54,11 @@ QByteArray fileBytes(const QString &file)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+quint32 ip(const char *address)
+{
+    return QHostAddress(QString::fromLatin1(address)).toIPv4Address();
+}
+
 } // namespace
 
 // The registry on real files: what is stored, what loads back, and that a file it cannot read
@@ -60,12 +67,14 @@ class RegistryTest : public QObject
 {
     Q_OBJECT
 
+    using P = UdpBrowsingPacket;
     FakeClock m_clock;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<DataModel> m_model;
     quint16 m_closedPort = 0;
 
     QString file() const { return m_dir->filePath("devices.db"); }
+    QList<QVariantList> rows() const { return registryRows(file()); }
 
     void startModel()
     {
@@ -73,6 +82,7 @@ class RegistryTest : public QObject
         m_model = std::make_unique<DataModel>(testLinkSettings(m_closedPort),
                                               testLinkEnvironment(m_clock, file()));
     }
+    void hear(const P &p) { m_model->processAnnouncement(p.serialise(), 0); }
 
 private slots:
     void initTestCase()
@@ -98,23 +108,13 @@ private slots:
         startModel();
         QCOMPARE(m_model->deviceCount(), 0);
         QVERIFY(m_model->registry().isOpen());
-        QVERIFY(QFile::exists(file()));
-        const QString name = QStringLiteral("test-schema");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(file());
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            QVERIFY(q.exec("select sql from sqlite_master where name = 'devices'"));
-            QVERIFY(q.next());
-            // SQLite keeps the statement as given, save the leading keywords in capitals.
-            QCOMPARE(q.value(0).toString(),
-                     QString::fromLatin1(CreateStatement).replace(0, 12, "CREATE TABLE"));
-        }
-        QSqlDatabase::removeDatabase(name);
+        QVariant schema;
+        QVERIFY(execOn(file(), {"select sql from sqlite_master where name = 'devices'"}, &schema));
+        // SQLite keeps the statement as given, save the leading keywords in capitals.
+        QCOMPARE(schema.toString(),
+                 QString::fromLatin1(CreateStatement).replace(0, 12, "CREATE TABLE"));
 
-        // The second start finds the table and loads it.
-        startModel();
+        startModel(); // the second start finds the table and loads it
         QVERIFY(m_model->registry().isOpen());
         QCOMPARE(m_model->deviceCount(), 0);
     }
@@ -122,16 +122,16 @@ private slots:
     void storedDevicesLoadBackOffline()
     {
         startModel();
-        UdpBrowsingPacket p = announcement(0x80000001u, "192.168.1.10");
+        P p = announcement(0x80000001u, "192.168.1.10");
         p.fault = 1;
-        m_model->processAnnouncement(p.serialise(), 0);
+        hear(p);
         p.armVersion = {1, 0, 3};
         p.dspVersion = {0, 255, 7};
         p.runTime = 5;
-        m_model->processAnnouncement(p.serialise(), 0);
-        const QVariantList row = registryRows(file()).value(0);
+        hear(p);
+        const QVariantList row = rows().value(0);
         QCOMPARE(row.value(1).toLongLong(), qint64(0x80000001u));
-        QCOMPARE(row.value(2).toLongLong(), qint64(QHostAddress("192.168.1.10").toIPv4Address()));
+        QCOMPARE(row.value(2).toLongLong(), qint64(ip("192.168.1.10")));
 
         m_clock.advance(10'000);
         startModel();
@@ -141,15 +141,15 @@ private slots:
         QCOMPARE(e.lastSeen, m_clock.now);
         QVERIFY(e.localAddress.isNull());
         QCOMPARE(e.packet.deviceId, 0x80000001u);
-        QCOMPARE(QHostAddress(e.packet.ipAddress), QHostAddress("192.168.1.10"));
-        QCOMPARE(e.packet.armVersion, (UdpBrowsingPacket::Version {1, 0, 3}));
-        QCOMPARE(e.packet.dspVersion, (UdpBrowsingPacket::Version {0, 255, 7}));
+        QCOMPARE(e.packet.ipAddress, ip("192.168.1.10"));
+        QCOMPARE(e.packet.armVersion, (P::Version {1, 0, 3}));
+        QCOMPARE(e.packet.dspVersion, (P::Version {0, 255, 7}));
         QCOMPARE(e.packet.model, p.model);
         QCOMPARE(e.packet.serialNumber, p.serialNumber);
         QCOMPARE(e.packet.location, p.location);
         QCOMPARE(e.packet.description, p.description);
         // Status lives in memory only.
-        QCOMPARE(e.packet.preset, UdpBrowsingPacket::Text {});
+        QCOMPARE(e.packet.preset, P::Text {});
         QCOMPARE(e.packet.fault, quint8(0));
         QCOMPARE(e.packet.runTime, 0u);
     }
@@ -163,20 +163,20 @@ private slots:
         QCOMPARE(LocalText::encode(model).size(), 16); // a full field, no terminator
 
         startModel();
-        UdpBrowsingPacket p = announcement(3, "10.0.0.3");
-        m_model->processAnnouncement(p.serialise(), 0);
-        p.location = UdpBrowsingPacket::fromString(location);
-        p.description = UdpBrowsingPacket::fromString(description);
-        p.model = UdpBrowsingPacket::fromString(model);
-        m_model->processAnnouncement(p.serialise(), 0);
-        const QVariantList row = registryRows(file()).value(0);
+        P p = announcement(3, "10.0.0.3");
+        hear(p);
+        p.location = P::fromString(location);
+        p.description = P::fromString(description);
+        p.model = P::fromString(model);
+        hear(p);
+        const QVariantList row = rows().value(0);
         QCOMPARE(row.value(3).toString(), model);
         QCOMPARE(row.value(6).toString(), location);
         QCOMPARE(row.value(7).toString(), description);
 
         startModel();
         QCOMPARE(m_model->deviceCount(), 1);
-        QCOMPARE(UdpBrowsingPacket::textString(m_model->device(0).packet.location), location);
+        QCOMPARE(P::textString(m_model->device(0).packet.location), location);
         QCOMPARE(m_model->device(0).packet.description, p.description);
         QCOMPARE(m_model->device(0).packet.model, p.model);
     }
@@ -189,40 +189,38 @@ private slots:
                         "'ABCDEFGHIJKLMNOPQRST', '1', x'0102030405', NULL, '', 'SN')"}));
         startModel();
         QCOMPARE(m_model->deviceCount(), 1);
-        const UdpBrowsingPacket &p = m_model->device(0).packet;
+        const P &p = m_model->device(0).packet;
         QCOMPARE(p.deviceId, 12u);
-        QCOMPARE(UdpBrowsingPacket::textBytes(p.model), QByteArray("ABCDEFGHIJKLMNOP"));
-        QCOMPARE(p.armVersion, (UdpBrowsingPacket::Version {'1', 0, 0}));
-        QCOMPARE(p.dspVersion, (UdpBrowsingPacket::Version {1, 2, 3}));
-        QCOMPARE(p.location, UdpBrowsingPacket::Text {});
-        QCOMPARE(UdpBrowsingPacket::textBytes(p.serialNumber), QByteArray("SN"));
+        QCOMPARE(P::textBytes(p.model), QByteArray("ABCDEFGHIJKLMNOP"));
+        QCOMPARE(p.armVersion, (P::Version {'1', 0, 0}));
+        QCOMPARE(p.dspVersion, (P::Version {1, 2, 3}));
+        QCOMPARE(p.location, P::Text {});
+        QCOMPARE(P::textBytes(p.serialNumber), QByteArray("SN"));
     }
 
     void removingDeletesTheRow()
     {
         startModel();
-        m_model->processAnnouncement(announcement(1, "10.0.0.1").serialise(), 0);
-        m_model->processAnnouncement(announcement(2, "10.0.0.2").serialise(), 0);
-        const qint64 firstRowId = registryRows(file()).value(0).value(0).toLongLong();
+        hear(announcement(1, "10.0.0.1"));
+        hear(announcement(2, "10.0.0.2"));
+        const qint64 firstRowId = rows().value(0).value(0).toLongLong();
         m_model->removeDevice(0);
-        QList<QVariantList> rows = registryRows(file());
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows[0].value(1).toLongLong(), 2);
+        QCOMPARE(rows().size(), 1);
+        QCOMPARE(rows()[0].value(1).toLongLong(), 2);
 
         // Heard again: a new row under a new ID.
-        m_model->processAnnouncement(announcement(1, "10.0.0.1").serialise(), 0);
-        rows = registryRows(file());
-        QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows[1].value(1).toLongLong(), 1);
-        QVERIFY(rows[1].value(0).toLongLong() > firstRowId);
+        hear(announcement(1, "10.0.0.1"));
+        QCOMPARE(rows().size(), 2);
+        QCOMPARE(rows()[1].value(1).toLongLong(), 1);
+        QVERIFY(rows()[1].value(0).toLongLong() > firstRowId);
     }
 
     void deviceAddedByHandTakesItsRealIdentifier()
     {
         startModel();
         DeviceListRecorder recorder(m_model.get());
-        QCOMPARE(m_model->addDeviceByAddress(QHostAddress("127.0.0.1").toIPv4Address()), 0);
-        QCOMPARE(registryRows(file()).value(0).value(1).toLongLong(), 42215);
+        QCOMPARE(m_model->addDeviceByAddress(ip("127.0.0.1")), 0);
+        QCOMPARE(rows().value(0).value(1).toLongLong(), 42215);
         m_model->selectDevice(0, true);
         recorder.take();
 
@@ -231,8 +229,7 @@ private slots:
         m_model->deviceIdReported(0x00C0FFEE);
         QCOMPARE(recorder.take(), QStringList {QStringLiteral("DeviceID(0,%1)").arg(0x00C0FFEE)});
         QCOMPARE(m_model->device(0).packet.deviceId, 0x00C0FFEEu);
-        QCOMPARE(registryRows(file()).value(0).value(1).toLongLong(), 0x00C0FFEE);
-
+        QCOMPARE(rows().value(0).value(1).toLongLong(), 0x00C0FFEE);
         startModel();
         QCOMPARE(m_model->device(0).packet.deviceId, 0x00C0FFEEu);
     }
@@ -240,8 +237,8 @@ private slots:
     void knownIdentifierMovesTheSelection()
     {
         startModel();
-        m_model->processAnnouncement(announcement(900, "10.0.0.5").serialise(), 0);
-        m_model->addDeviceByAddress(QHostAddress("127.0.0.1").toIPv4Address());
+        hear(announcement(900, "10.0.0.5"));
+        m_model->addDeviceByAddress(ip("127.0.0.1"));
         m_model->selectDevice(1, true);
         DeviceListRecorder recorder(m_model.get());
 
@@ -251,10 +248,10 @@ private slots:
         QVERIFY(lines.contains("Selection(0,0)"));
         QCOMPARE(m_model->currentIndex(), 0);
         QCOMPARE(m_model->device(1).packet.deviceId, 42215u); // left as it was
-        const QList<QVariantList> rows = registryRows(file());
-        QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows[0].value(2).toLongLong(), qint64(QHostAddress("127.0.0.1").toIPv4Address()));
-        QCOMPARE(rows[1].value(1).toLongLong(), 42215);
+        const QList<QVariantList> stored = rows();
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[0].value(2).toLongLong(), qint64(ip("127.0.0.1")));
+        QCOMPARE(stored[1].value(1).toLongLong(), 42215);
     }
 
     void failedStatementsAreLoggedWithTheirName()
@@ -265,10 +262,10 @@ private slots:
         g_debugLines.clear();
         qInstallMessageHandler(recordDebug);
         startModel();
-        m_model->processAnnouncement(announcement(1, "10.0.0.1").serialise(), 0);
-        UdpBrowsingPacket p = announcement(1, "10.0.0.1");
-        p.model = UdpBrowsingPacket::toText("Other");
-        m_model->processAnnouncement(p.serialise(), 0);
+        P p = announcement(1, "10.0.0.1");
+        hear(p);
+        p.model = P::toText("Other");
+        hear(p);
         qInstallMessageHandler(nullptr);
         QCOMPARE(m_model->deviceCount(), 1);
         QCOMPARE(g_debugLines.filter(QRegularExpression("^sqlAdd, \\d+$")).size(), 1);
@@ -278,11 +275,8 @@ private slots:
     void unreadableRegistryIsLeftUntouched_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("garbage") << "garbage";
-        QTest::newRow("zero length") << "empty";
-        QTest::newRow("directory") << "directory";
-        QTest::newRow("SQLite header then garbage") << "header";
-        QTest::newRow("damaged pages") << "damaged";
+        for (const char *kind : {"garbage", "empty", "directory", "header", "damaged"})
+            QTest::newRow(kind) << kind;
     }
 
     void unreadableRegistryIsLeftUntouched()
@@ -296,7 +290,7 @@ private slots:
         } else if (kind == "damaged") {
             startModel();
             for (quint32 id = 1; id <= 40; ++id)
-                m_model->processAnnouncement(announcement(id, "10.0.0.1").serialise(), 0);
+                hear(announcement(id, "10.0.0.1"));
             m_model.reset();
             content = fileBytes(file());
             QVERIFY(content.size() >= 8192);
@@ -316,22 +310,19 @@ private slots:
         QVERIFY(!m_model->registry().isOpen());
         QCOMPARE(m_model->deviceCount(), 0);
         // The program goes on: devices appear, change and go in memory.
-        m_model->processAnnouncement(announcement(5, "10.0.0.5").serialise(), 0);
-        UdpBrowsingPacket p = announcement(5, "10.0.0.6");
-        m_model->processAnnouncement(p.serialise(), 0);
-        m_model->addDeviceByAddress(QHostAddress("10.0.0.7").toIPv4Address());
+        hear(announcement(5, "10.0.0.5"));
+        hear(announcement(5, "10.0.0.6"));
+        m_model->addDeviceByAddress(ip("10.0.0.7"));
         QCOMPARE(m_model->deviceCount(), 2);
-        QCOMPARE(QHostAddress(m_model->device(0).packet.ipAddress), QHostAddress("10.0.0.6"));
+        QCOMPARE(m_model->device(0).packet.ipAddress, ip("10.0.0.6"));
         m_model->removeDevice(1);
         m_model.reset();
 
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
-        if (kind == "directory") {
-            QVERIFY(QFileInfo(file()).isDir());
-            QVERIFY(QDir(file()).isEmpty());
-        } else {
+        if (kind == "directory")
+            QVERIFY(QFileInfo(file()).isDir() && QDir(file()).isEmpty());
+        else
             QCOMPARE(fileBytes(file()), content);
-        }
     }
 };
 

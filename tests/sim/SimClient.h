@@ -133,6 +133,35 @@ inline QByteArray hex(const char *text)
     return QByteArray::fromHex(text);
 }
 
+// The processor and the client of a simulator test case.
+class SimTestCase : public QObject
+{
+protected:
+    FakeClock m_clock;
+    std::unique_ptr<sim::SimDevice> m_device;
+    std::unique_ptr<SimClient> m_client;
+
+    // Starts a processor on 127.0.0.1 (free ports); returns its control port, 0 on failure.
+    quint16 start(const SimOptions &options)
+    {
+        stop();
+        m_device = std::make_unique<sim::SimDevice>(options, m_clock.clock());
+        return m_device->start(QHostAddress::LocalHost, 0);
+    }
+    // Starts a processor and connects m_client, logged in when asked.
+    bool open(const SimOptions &options, bool logIn = true)
+    {
+        const quint16 port = start(options);
+        m_client = std::make_unique<SimClient>();
+        return port != 0 && m_client->open(port) && (!logIn || m_client->login() == 1);
+    }
+    void stop()
+    {
+        m_client.reset();
+        m_device.reset();
+    }
+};
+
 // Options for an in-process processor: free ports, no announcement traffic worth speaking of,
 // quick pace.
 inline SimOptions testOptions(const QString &config = QStringLiteral("16x16"))

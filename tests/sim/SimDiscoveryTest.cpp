@@ -44,72 +44,57 @@ private slots:
     void init() { QVERIFY(m_listener.bind(QHostAddress(QHostAddress::LocalHost), 0)); }
     void cleanup() { m_listener.close(); }
 
-    void theAnnouncementLayout_data()
-    {
-        QTest::addColumn<int>("form");
-        QTest::newRow("106 bytes") << 106;
-        QTest::newRow("110 bytes") << 110;
-    }
     void theAnnouncementLayout()
     {
-        QFETCH(int, form);
-        SimOptions o = testOptions(QStringLiteral("8x8+Dante4x4"));
-        o.identity.deviceId = 0x01020304;
-        o.identity.address = QHostAddress(QStringLiteral("192.168.1.10")).toIPv4Address();
-        o.announceForm = form;
-        o.hardwareFaults = QStringList {"codec"};
-        SimDevice device(o, m_clock.clock());
-        m_clock.advance(90500);
-        QByteArray a = device.announcement();
-        QCOMPARE(a.size(), form);
-        if (form == 110) {
-            QCOMPARE(a.mid(4, 4), hex("07000000"));
-            a.remove(4, 4);
+        for (int form : {106, 110}) {
+            SimOptions o = testOptions(QStringLiteral("8x8+Dante4x4"));
+            o.identity.deviceId = 0x01020304;
+            o.identity.address = QHostAddress(QStringLiteral("192.168.1.10")).toIPv4Address();
+            o.announceForm = form;
+            o.hardwareFaults = QStringList {"codec"};
+            SimDevice device(o, m_clock.clock());
+            m_clock.advance(90500);
+            QByteArray a = device.announcement();
+            QCOMPARE(a.size(), form);
+            if (form == 110) {
+                QCOMPARE(a.mid(4, 4), hex("07000000"));
+                a.remove(4, 4);
+            }
+            const QByteArray text = QByteArray("VT16909060").leftJustified(16, '\0')
+                    + QByteArray("VX-0808D").leftJustified(16, '\0')
+                    + QByteArray("Rack 1").leftJustified(16, '\0')
+                    + QByteArray("Main hall").leftJustified(16, '\0')
+                    + QByteArray("Default").leftJustified(16, '\0');
+            const QByteArray expected = hex("04030201 0a01a8c0 5a000000 e1d61200 00 030104 020007")
+                    + text + hex("01 0100");
+            QCOMPARE(a.toHex(' '), expected.toHex(' '));
         }
-        const QByteArray text = QByteArray("VT16909060").leftJustified(16, '\0')
-                + QByteArray("VX-0808D").leftJustified(16, '\0')
-                + QByteArray("Rack 1").leftJustified(16, '\0')
-                + QByteArray("Main hall").leftJustified(16, '\0')
-                + QByteArray("Default").leftJustified(16, '\0');
-        const QByteArray expected =
-                hex("04030201 0a01a8c0 5a000000 e1d61200 00 030104 020007") + text + hex("01 0100");
-        QCOMPARE(a.toHex(' '), expected.toHex(' '));
     }
 
     // The family whose control firmware has major version 5 announces in the long form, also
     // after an upgrade into it; --announce-form overrides.
-    void theAnnouncementFormFollowsTheControlFirmware_data()
-    {
-        QTest::addColumn<int>("major");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("upgradeTo");
-        QTest::addColumn<int>("size");
-        QTest::newRow("3.x") << 3 << 0 << 0 << 106;
-        QTest::newRow("5.x") << 5 << 0 << 0 << 110;
-        QTest::newRow("5.x, told 106") << 5 << 106 << 0 << 106;
-        QTest::newRow("3.x, told 110") << 3 << 110 << 0 << 110;
-        QTest::newRow("3.x upgraded to 5.x") << 3 << 0 << 5 << 110;
-        QTest::newRow("5.x upgraded to 1.x") << 5 << 0 << 1 << 106;
-    }
     void theAnnouncementFormFollowsTheControlFirmware()
     {
-        QFETCH(int, major);
-        QFETCH(int, option);
-        QFETCH(int, upgradeTo);
-        QFETCH(int, size);
-        QStringList args {QStringLiteral("vexatarn-sim"), QStringLiteral("--arm-version"),
-                          QStringLiteral("%1.0.2").arg(major)};
-        if (option != 0)
-            args << QStringLiteral("--announce-form") << QString::number(option);
-        QString error;
-        const auto o = SimOptions::parse(args, &error);
-        QVERIFY2(o, qPrintable(error));
-        SimDevice device(*o, m_clock.clock());
-        if (upgradeTo != 0)
-            device.store().reboot({quint8(upgradeTo), 1, 0});
-        const QByteArray a = device.announcement();
-        QCOMPARE(a.size(), size);
-        QCOMPARE(a.mid(4, 4) == hex("07000000"), size == 110);
+        const struct
+        {
+            int major, option, upgradeTo, size;
+        } cases[] = {{3, 0, 0, 106},   {5, 0, 0, 110}, {5, 106, 0, 106},
+                     {3, 110, 0, 110}, {3, 0, 5, 110}, {5, 0, 1, 106}};
+        for (const auto &c : cases) {
+            QStringList args {QStringLiteral("vexatarn-sim"), QStringLiteral("--arm-version"),
+                              QStringLiteral("%1.0.2").arg(c.major)};
+            if (c.option != 0)
+                args << QStringLiteral("--announce-form") << QString::number(c.option);
+            QString error;
+            const auto o = SimOptions::parse(args, &error);
+            QVERIFY2(o, qPrintable(error));
+            SimDevice device(*o, m_clock.clock());
+            if (c.upgradeTo != 0)
+                device.store().reboot({quint8(c.upgradeTo), 1, 0});
+            const QByteArray a = device.announcement();
+            QCOMPARE(a.size(), c.size);
+            QCOMPARE(a.mid(4, 4) == hex("07000000"), c.size == 110);
+        }
     }
 
     void announcementsGoToTheTargetFromTheProcessorsAddress()

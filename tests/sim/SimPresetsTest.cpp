@@ -12,13 +12,10 @@ using namespace sim;
 
 // Presets on the simulated processor: save, load with progress, rename, delete, and the export
 // and import block exchanges through files, as a control program runs them.
-class SimPresetsTest : public QObject
+class SimPresetsTest : public SimTestCase
 {
     Q_OBJECT
 
-    FakeClock m_clock;
-    std::unique_ptr<SimDevice> m_device;
-    std::unique_ptr<SimClient> m_client;
     QTemporaryDir m_dir;
 
     QByteArray list() { return m_client->ask({3, 32, 1}); }
@@ -85,21 +82,8 @@ class SimPresetsTest : public QObject
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_dir.isValid());
-        m_device = std::make_unique<SimDevice>(testOptions(), m_clock.clock());
-        const quint16 port = m_device->start(QHostAddress::LocalHost, 0);
-        QVERIFY(port != 0);
-        m_client = std::make_unique<SimClient>();
-        QVERIFY(m_client->open(port));
-        QCOMPARE(m_client->login(), quint8(1));
-    }
-    void cleanup()
-    {
-        m_client.reset();
-        m_device.reset();
-    }
+    void init() { QVERIFY(m_dir.isValid() && open(testOptions())); }
+    void cleanup() { stop(); }
 
     void saveRenameLoadAndDelete()
     {

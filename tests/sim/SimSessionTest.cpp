@@ -3,18 +3,9 @@
 using namespace sim;
 
 // Login rules and passwords, and the link faults the processor shows on request.
-class SimSessionTest : public QObject
+class SimSessionTest : public SimTestCase
 {
     Q_OBJECT
-
-    FakeClock m_clock;
-    std::unique_ptr<SimDevice> m_device;
-
-    quint16 start(const SimOptions &options)
-    {
-        m_device = std::make_unique<SimDevice>(options, m_clock.clock());
-        return m_device->start(QHostAddress::LocalHost, 0);
-    }
 
     // Waits a bounded time for data that should not come.
     static bool staysQuiet(SimClient &client, int ms = 300)
@@ -24,7 +15,7 @@ class SimSessionTest : public QObject
     }
 
 private slots:
-    void cleanup() { m_device.reset(); }
+    void cleanup() { stop(); }
 
     void loginRules_data()
     {
@@ -34,24 +25,18 @@ private slots:
         QTest::addColumn<QByteArray>("password");
         QTest::addColumn<quint8>("status");
         const QByteArray builtIn = builtInPassword();
-        QTest::newRow("built-in opens a device without password")
-                << QByteArray() << QByteArray() << quint8(1) << builtIn << quint8(1);
-        QTest::newRow("wrong one without password")
-                << QByteArray() << QByteArray() << quint8(1) << QByteArray("1234") << quint8(2);
-        QTest::newRow("built-in refused once a password is set")
-                << QByteArray("s3cret") << QByteArray() << quint8(1) << builtIn << quint8(2);
-        QTest::newRow("admin password") << QByteArray("s3cret") << QByteArray() << quint8(1)
-                                        << QByteArray("s3cret") << quint8(1);
-        QTest::newRow("user login with the user password")
-                << QByteArray("s3cret") << QByteArray("guest") << quint8(2) << QByteArray("guest")
-                << quint8(1);
-        QTest::newRow("user password is not an admin login")
-                << QByteArray("s3cret") << QByteArray("guest") << quint8(1) << QByteArray("guest")
-                << quint8(2);
-        QTest::newRow("user login follows the admin password without its own")
-                << QByteArray() << QByteArray() << quint8(2) << builtIn << quint8(1);
-        QTest::newRow("wrong user password") << QByteArray() << QByteArray("guest") << quint8(2)
-                                             << QByteArray("gues") << quint8(2);
+        const auto row = [](const char *name, const QByteArray &admin, const QByteArray &user,
+                            quint8 funcId, const QByteArray &password, quint8 status) {
+            QTest::newRow(name) << admin << user << funcId << password << status;
+        };
+        row("built-in opens a device without password", {}, {}, 1, builtIn, 1);
+        row("wrong one without password", {}, {}, 1, "1234", 2);
+        row("built-in refused once a password is set", "s3cret", {}, 1, builtIn, 2);
+        row("admin password", "s3cret", {}, 1, "s3cret", 1);
+        row("user login with the user password", "s3cret", "guest", 2, "guest", 1);
+        row("user password is not an admin login", "s3cret", "guest", 1, "guest", 2);
+        row("user login follows the admin password without its own", {}, {}, 2, builtIn, 1);
+        row("wrong user password", {}, "guest", 2, "gues", 2);
     }
     void loginRules()
     {
@@ -204,9 +189,7 @@ private slots:
         QCOMPARE(o->faults.garbageEveryMs, qint64(1000));
         QVERIFY(o->faults.byteByByte);
         QCOMPARE(o->faults.rejectUpgrade, 254);
-        QCOMPARE(o->hardwareFaults,
-                 QStringList() << "dsp"
-                               << "+5V");
+        QCOMPARE(o->hardwareFaults, (QStringList {"dsp", "+5V"}));
 
         for (const char *bad : {"--config 4x4", "--announce-form 107", "--arm-version 1.2",
                                 "--fault fan", "--reject-upgrade 253", "--control-port 70000",

@@ -1,29 +1,12 @@
 #include "SimClient.h"
 
-#include <QNetworkDatagram>
-#include <QUdpSocket>
-
 using namespace sim;
 
 // Sets change what later replies say, related values follow, and nothing but the login changes
 // anything before a login.
-class SimSetsTest : public QObject
+class SimSetsTest : public SimTestCase
 {
     Q_OBJECT
-
-    FakeClock m_clock;
-    std::unique_ptr<SimDevice> m_device;
-    std::unique_ptr<SimClient> m_client;
-
-    void open(const QString &config = QStringLiteral("16x16"))
-    {
-        m_device = std::make_unique<SimDevice>(testOptions(config), m_clock.clock());
-        const quint16 port = m_device->start(QHostAddress::LocalHost, 0);
-        QVERIFY(port != 0);
-        m_client = std::make_unique<SimClient>();
-        QVERIFY(m_client->open(port));
-        QCOMPARE(m_client->login(), quint8(1));
-    }
 
     qint8 meter(MessageId id, int channel)
     {
@@ -32,11 +15,7 @@ class SimSetsTest : public QObject
     }
 
 private slots:
-    void cleanup()
-    {
-        m_client.reset();
-        m_device.reset();
-    }
+    void cleanup() { stop(); }
 
     void setsChangeLaterReplies_data()
     {
@@ -110,7 +89,7 @@ private slots:
         QFETCH(QByteArray, selector);
         QFETCH(int, offset);
         QFETCH(QByteArray, expected);
-        open(QStringLiteral("12x12+Dante4x4"));
+        QVERIFY(open(testOptions(QStringLiteral("12x12+Dante4x4"))));
         if (queryId == MessageId {})
             queryId = setId;
         const QList<SimClient::Reply> echo = m_client->set(setId, setPayload);
@@ -123,7 +102,7 @@ private slots:
 
     void filterCopyAndReset()
     {
-        open();
+        QVERIFY(open(testOptions()));
         const QByteArray highPass = hex("01 02 03") + f32(250);
         m_client->set({3, 4, 1}, hex("00") + highPass);
         m_client->set({3, 4, 4}, hex("00 0600 0100")); // inputs 2 and 3, output 1
@@ -136,7 +115,7 @@ private slots:
 
     void preMixMuteAndGainMoveThePostFaderMeter()
     {
-        open();
+        QVERIFY(open(testOptions()));
         SimStore &store = m_device->store();
         store.audio.inputs[3].mode = 1; // a line source: no pauses
         store.audio.inputs[3].gate.enabled = 0;
@@ -154,7 +133,7 @@ private slots:
 
     void generatorAndMatrixFeedTheOutputs()
     {
-        open();
+        QVERIFY(open(testOptions()));
         QCOMPARE(meter({3, 11, 8}, 4), qint8(-100));
         m_client->set({3, 9, 4}, f32(-20));
         m_client->set({3, 9, 1}, hex("0401"));
@@ -170,7 +149,7 @@ private slots:
 
     void metersMoveAndStayInRange()
     {
-        open(QStringLiteral("8x8"));
+        QVERIFY(open(testOptions(QStringLiteral("8x8"))));
         QSet<QByteArray> seen;
         for (int step = 0; step < 20; ++step) {
             const QByteArray levels = m_client->ask({3, 7, 7});
@@ -186,7 +165,7 @@ private slots:
 
     void setsWaitForTheLogin()
     {
-        open();
+        QVERIFY(open(testOptions()));
         SimClient other;
         QVERIFY(other.open(m_device->controlPort()));
         const QList<SimClient::Reply> refused = other.set({3, 1, 2}, hex("0001"));
@@ -201,7 +180,7 @@ private slots:
 
     void runTimeCountsAndUsbPlays()
     {
-        open();
+        QVERIFY(open(testOptions()));
         QCOMPARE(m_client->ask({2, 2, 6}), hex("00000000"));
         m_client->set({2, 5, 4}, hex("00")); // play
         m_clock.advance(3000);
@@ -222,7 +201,7 @@ private slots:
 
     void factoryResetRestoresTheStartValues()
     {
-        open();
+        QVERIFY(open(testOptions()));
         m_client->set({3, 7, 2}, hex("00") + f32(5));
         m_client->set({2, 3, 2}, hex("00") + QByteArray("Main L"));
         m_client->set({2, 2, 21}, {});

@@ -4,25 +4,17 @@ using namespace sim;
 
 // The firmware upgrade exchange: ready reply, one acknowledgement per block, refusals, and the
 // pretended reboot into the version of the image's trailer.
-class SimUpgradeTest : public QObject
+class SimUpgradeTest : public SimTestCase
 {
     Q_OBJECT
 
-    FakeClock m_clock;
-    std::unique_ptr<SimDevice> m_device;
-    std::unique_ptr<SimClient> m_client;
     int m_lastBlock = -1; // the last block sendImage sent
 
-    void open(int reject = 0)
+    void openRejecting(int reject = 0)
     {
         SimOptions options = testOptions();
         options.faults.rejectUpgrade = reject;
-        m_device = std::make_unique<SimDevice>(options, m_clock.clock());
-        const quint16 port = m_device->start(QHostAddress::LocalHost, 0);
-        QVERIFY(port != 0);
-        m_client = std::make_unique<SimClient>();
-        QVERIFY(m_client->open(port));
-        QCOMPARE(m_client->login(), quint8(1));
+        QVERIFY(open(options));
     }
 
     static QByteArray image(int bodySize, quint16 identifier, FirmwareVersion version)
@@ -64,15 +56,11 @@ class SimUpgradeTest : public QObject
     }
 
 private slots:
-    void cleanup()
-    {
-        m_client.reset();
-        m_device.reset();
-    }
+    void cleanup() { stop(); }
 
     void aGoodImageInstallsAndTheProcessorReboots()
     {
-        open();
+        openRejecting();
         QSignalSpy rebootStarted(m_device.get(), &SimDevice::rebootStarted);
         QSignalSpy rebootFinished(m_device.get(), &SimDevice::rebootFinished);
         QSignalSpy announced(m_device.get(), &SimDevice::announced);
@@ -119,7 +107,7 @@ private slots:
         QFETCH(quint16, identifier);
         QFETCH(int, bodySize);
         QFETCH(QByteArray, status);
-        open(reject);
+        openRejecting(reject);
         const QByteArray img = bodySize >= 0 ? image(bodySize, identifier, {3, 9, 0})
                                              : image(0, identifier, {3, 9, 0}).left(6);
         const QList<SimClient::Reply> last = sendImage(img);
@@ -135,7 +123,7 @@ private slots:
 
     void aBlockOutOfTurnIsRefused()
     {
-        open();
+        openRejecting();
         QCOMPARE(m_client->set({1, 1, 1}, hex("0000")).size(), 1);
         QCOMPARE(m_client->set({1, 1, 1}, block(0, QByteArray(1024, 'x'))).value(0).payload,
                  hex("00010000"));
@@ -150,7 +138,7 @@ private slots:
 
     void upgradesNeedALogin()
     {
-        open();
+        openRejecting();
         SimClient stranger;
         QVERIFY(stranger.open(m_device->controlPort()));
         const QList<SimClient::Reply> reply = stranger.set({1, 1, 1}, hex("0000"));
