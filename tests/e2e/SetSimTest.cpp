@@ -50,16 +50,6 @@ bool sameLimiter(const sim::Limiter &s, const LimiterParams &l)
             && s.attack == l.attack && s.release == l.release;
 }
 
-template<typename T, typename V> Check inputIs(int ch, T sim::InputSetup::*field, V value)
-{
-    return [=](const Store &s) { return s.audio.inputs[size_t(ch)].*field == T(value); };
-}
-
-template<typename T, typename V> Check outputIs(int ch, T sim::OutputSetup::*field, V value)
-{
-    return [=](const Store &s) { return s.audio.outputs[size_t(ch)].*field == T(value); };
-}
-
 std::vector<SetRow> rows()
 {
     using namespace SetPayload;
@@ -73,13 +63,13 @@ std::vector<SetRow> rows()
     const QByteArray wideCopyFrom2 = QByteArray(1, char(2)) + channelCopy(1u << 16, 0, true);
     return {
             {"input mute", Msg::InputMute, channelByte(3, 1),
-             inputIs(3, &sim::InputSetup::mute, 1)},
+             [](const Store &s) { return s.audio.inputs[3].mute == 1; }},
             {"input mode USB", Msg::InputMode, channelByte(1, 2),
-             inputIs(1, &sim::InputSetup::mode, 2)},
+             [](const Store &s) { return s.audio.inputs[1].mode == 2; }},
             {"phantom", Msg::InputPhantom, channelByte(15, 1),
-             inputIs(15, &sim::InputSetup::phantom, 1)},
+             [](const Store &s) { return s.audio.inputs[15].phantom == 1; }},
             {"input gain", Msg::InputGain, channelFloat(2, 33.5f),
-             inputIs(2, &sim::InputSetup::gain, 33.5f)},
+             [](const Store &s) { return s.audio.inputs[2].gain == 33.5f; }},
             {"gate", Msg::GateParams, gate(16, Gate),
              [](const Store &s) {
                  const sim::Gate &g = s.audio.inputs[16].gate;
@@ -87,7 +77,7 @@ std::vector<SetRow> rows()
                          && g.release == Gate.release;
              }},
             {"feedback", Msg::FeedbackEnable, channelByte(15, 1),
-             inputIs(15, &sim::InputSetup::feedback, 1)},
+             [](const Store &s) { return s.audio.inputs[15].feedback == 1; }},
             {"input high pass", Msg::InFilterHPF, hlpf(16, Hpf),
              [](const Store &s) { return sameFilter(s.audio.inputs[16].highPass, Hpf); }},
             {"input low pass", Msg::InFilterLPF, hlpf(0, Hpf),
@@ -107,25 +97,25 @@ std::vector<SetRow> rows()
             {"input limiter", Msg::InLimiter, limiter(16, Limit),
              [](const Store &s) { return sameLimiter(s.audio.inputs[16].limiter, Limit); }},
             {"input limiter gain", Msg::InLimiterGain, channelFloat(16, 7.5f),
-             inputIs(16, &sim::InputSetup::limiterGain, 7.5f)},
+             [](const Store &s) { return s.audio.inputs[16].limiterGain == 7.5f; }},
             {"input delay", Msg::InDelay, channelFloat(15, 250.0f),
-             inputIs(15, &sim::InputSetup::delay, 250.0f)},
+             [](const Store &s) { return s.audio.inputs[15].delay == 250.0f; }},
             {"pre-mix mute", Msg::PreMixMute, channelByte(16, 1),
-             inputIs(16, &sim::InputSetup::preMixMute, 1)},
+             [](const Store &s) { return s.audio.inputs[16].preMixMute == 1; }},
             {"pre-mix gain", Msg::PreMixGain, channelFloat(16, -20.0f),
-             inputIs(16, &sim::InputSetup::preMixGain, -20.0f)},
+             [](const Store &s) { return s.audio.inputs[16].preMixGain == -20.0f; }},
             {"pre-mix gain step", Msg::PreMixGainStep, channelFloat(13, 2.5f),
-             inputIs(13, &sim::InputSetup::preMixGain, 2.5f)},
+             [](const Store &s) { return s.audio.inputs[13].preMixGain == 2.5f; }},
             {"pre-mix invert", Msg::PreMixInvert, channelByte(4, 1),
-             inputIs(4, &sim::InputSetup::invert, 1)},
+             [](const Store &s) { return s.audio.inputs[4].invert == 1; }},
             {"pre-mix group", Msg::PreMixGroup, channelByte(5, 8),
-             inputIs(5, &sim::InputSetup::group, 8)},
+             [](const Store &s) { return s.audio.inputs[5].group == 8; }},
             {"pre-mix fader limits", Msg::PreMixGainRange, gainRange(6, 6.7f, -30.2f),
              [](const Store &s) {
                  return s.audio.inputs[6].gainMax == 6.0f && s.audio.inputs[6].gainMin == -30.0f;
              }},
             {"priority", Msg::PreMixPriority, channelByte(7, 1),
-             inputIs(7, &sim::InputSetup::priority, 1)},
+             [](const Store &s) { return s.audio.inputs[7].priority == 1; }},
             {"matrix routes", Msg::MatrixRoute, matrix(3, {0, 16, 18, 19}, 1),
              [](const Store &s) {
                  const auto &m = s.audio.matrix;
@@ -143,9 +133,9 @@ std::vector<SetRow> rows()
             {"generator gain", Msg::SigGenGain, f32(-6.0f),
              [](const Store &s) { return s.audio.generator.gain == -6.0f; }},
             {"output mute", Msg::OutMute, channelByte(16, 1),
-             outputIs(16, &sim::OutputSetup::mute, 1)},
+             [](const Store &s) { return s.audio.outputs[16].mute == 1; }},
             {"output gain", Msg::OutGain, channelFloat(16, -3.0f),
-             outputIs(16, &sim::OutputSetup::gain, -3.0f)},
+             [](const Store &s) { return s.audio.outputs[16].gain == -3.0f; }},
             {"output fader limits", Msg::OutGainRange, gainRange(2, 11.9f, -55.5f),
              [](const Store &s) {
                  return s.audio.outputs[2].gainMax == 11.0f && s.audio.outputs[2].gainMin == -55.0f;
@@ -155,7 +145,7 @@ std::vector<SetRow> rows()
             {"output limiter", Msg::OutLimiter, limiter(16, Limit),
              [](const Store &s) { return sameLimiter(s.audio.outputs[16].limiter, Limit); }},
             {"output delay", Msg::OutDelay, channelFloat(15, 1500.0f),
-             outputIs(15, &sim::OutputSetup::delay, 1500.0f)},
+             [](const Store &s) { return s.audio.outputs[15].delay == 1500.0f; }},
             {"AGC", Msg::Agc, agc(15, Agc),
              [](const Store &s) {
                  const sim::Agc &a = s.audio.inputs[15].agc;
