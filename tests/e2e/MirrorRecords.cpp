@@ -4,6 +4,7 @@
 #include "model/StatusPoll.h"
 
 #include <algorithm>
+#include <type_traits>
 
 using namespace PollScope;
 
@@ -84,10 +85,94 @@ void sameLimiter(RecordCheck &c, const QString &what, const LimiterParams &l, co
     c.same(what + ".release", l.release, s.release);
 }
 
-// The per-channel records of the pages with a channel selector.
-bool inputSelected(const RecordCheck &c, int last)
+// One field of every input (or output) channel against the processor's channel set-up.
+template<typename A, typename B>
+MirrorRecord inputs(const char *name, quint32 polledBy, const char *field, int n,
+                    A InputChannel::*mine, B sim::InputSetup::*theirs)
 {
-    return c.channel >= 0 && c.channel <= last;
+    return {name, polledBy, [=](RecordCheck &c) {
+                for (int ch = 0; ch < n; ++ch)
+                    c.same(at(field, ch), c.mirror.inputs[size_t(ch)].*mine, in(c, ch).*theirs);
+            }};
+}
+
+template<typename A, typename B>
+MirrorRecord outputs(const char *name, quint32 polledBy, const char *field, A OutputChannel::*mine,
+                     B sim::OutputSetup::*theirs, int n = InputRecords)
+{
+    return {name, polledBy, [=](RecordCheck &c) {
+                for (int ch = 0; ch < n; ++ch)
+                    c.same(at(field, ch), c.mirror.outputs[size_t(ch)].*mine, out(c, ch).*theirs);
+            }};
+}
+
+// One system value the processor reports as it keeps it.
+template<typename A, typename B>
+MirrorRecord systemValue(const char *name, quint32 polledBy, const char *field, A DeviceInfo::*mine,
+                         B sim::SimSystem::*theirs)
+{
+    return {name, polledBy,
+            [=](RecordCheck &c) { c.same(field, c.mirror.device.*mine, c.store.system.*theirs); }};
+}
+
+// Several system values, or one text the program decodes.
+template<typename A, typename B>
+MirrorRecord systemList(const char *name, quint32 polledBy, const char *field, A DeviceInfo::*mine,
+                        B sim::SimSystem::*theirs, int n)
+{
+    return {name, polledBy, [=](RecordCheck &c) {
+                sameEach(c, field, c.mirror.device.*mine, c.store.system.*theirs, n);
+            }};
+}
+
+MirrorRecord systemText(const char *name, quint32 polledBy, const char *field,
+                        QString DeviceInfo::*mine, QByteArray sim::SimSystem::*theirs)
+{
+    return {name, polledBy, [=](RecordCheck &c) {
+                c.same(field, c.mirror.device.*mine, localText(c.store.system.*theirs));
+            }};
+}
+
+template<typename C> const C &channelOf(const ParameterMirror &m, int ch)
+{
+    if constexpr (std::is_same_v<C, InputChannel>)
+        return m.inputs[size_t(ch)];
+    else
+        return m.outputs[size_t(ch)];
+}
+
+// The labels of the 17 channel records.
+template<typename C>
+MirrorRecord labels(const char *name, quint32 polledBy, const char *field, QString C::*mine,
+                    std::array<QByteArray, sim::ChannelRecords> sim::SimSystem::*theirs)
+{
+    return {name, polledBy, [=](RecordCheck &c) {
+                for (int ch = 0; ch < InputRecords; ++ch)
+                    c.same(at(field, ch), channelOf<C>(c.mirror, ch).*mine,
+                           localText((c.store.system.*theirs)[size_t(ch)]));
+            }};
+}
+
+// Meters of all 18 channels against the processor's levels.
+template<typename C>
+MirrorRecord meters(const char *name, const char *field, qint8 C::*mine,
+                    std::array<qint8, sim::ChannelRecords> sim::Levels::*theirs)
+{
+    return {name, Always, [=](RecordCheck &c) {
+                for (int ch = 0; ch < AllMeters; ++ch)
+                    c.same(at(field, ch), channelOf<C>(c.mirror, ch).*mine,
+                           (c.levels.*theirs)[size_t(ch)]);
+            }};
+}
+
+// The records of the pages with a channel selector: the selected channel, if the record has it.
+MirrorRecord selected(const char *name, quint32 polledBy, int last,
+                      void (*compare)(RecordCheck &, int ch))
+{
+    return {name, polledBy, [=](RecordCheck &c) {
+                if (c.channel >= 0 && c.channel <= last)
+                    compare(c, c.channel);
+            }};
 }
 
 void matrix(RecordCheck &c, bool gains)
@@ -135,30 +220,12 @@ const quint32 Usb = dialog(StatusPoll::UsbRecPlayDialog);
 
 const std::vector<MirrorRecord> Records = {
         // ---- meters, every 100 ms ----
-        {"InputMeters", Always,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < AllMeters; ++ch)
-                 c.same(at("postMeter", ch), c.mirror.inputs[size_t(ch)].postMeter,
-                        c.levels.inputPost[size_t(ch)]);
-         }},
-        {"PreMixMeters", Always,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < AllMeters; ++ch)
-                 c.same(at("preMeter", ch), c.mirror.inputs[size_t(ch)].preMeter,
-                        c.levels.inputPre[size_t(ch)]);
-         }},
-        {"OutputPreMeters", Always,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < AllMeters; ++ch)
-                 c.same(at("out.preMeter", ch), c.mirror.outputs[size_t(ch)].preMeter,
-                        c.levels.outputPre[size_t(ch)]);
-         }},
-        {"OutputMeters", Always,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < AllMeters; ++ch)
-                 c.same(at("out.postMeter", ch), c.mirror.outputs[size_t(ch)].postMeter,
-                        c.levels.outputPost[size_t(ch)]);
-         }},
+        meters("InputMeters", "postMeter", &InputChannel::postMeter, &sim::Levels::inputPost),
+        meters("PreMixMeters", "preMeter", &InputChannel::preMeter, &sim::Levels::inputPre),
+        meters("OutputPreMeters", "out.preMeter", &OutputChannel::preMeter,
+               &sim::Levels::outputPre),
+        meters("OutputMeters", "out.postMeter", &OutputChannel::postMeter,
+               &sim::Levels::outputPost),
         {"AutoMixMeters", Always,
          [](RecordCheck &c) {
              sameEach(c, "autoMixer.meters", c.mirror.autoMixer.meters, c.levels.autoMix,
@@ -187,100 +254,53 @@ const std::vector<MirrorRecord> Records = {
              c.same("inputCount", c.mirror.device.inputCount, c.store.config.inputCount);
              c.same("outputCount", c.mirror.device.outputCount, c.store.config.outputCount);
          }},
-        {"SysArmVersion", Always,
-         [](RecordCheck &c) {
-             sameEach(c, "armVersion", c.mirror.device.armVersion, c.store.system.armVersion, 3);
-         }},
-        {"SysDspVersion", Always,
-         [](RecordCheck &c) {
-             sameEach(c, "dspVersion", c.mirror.device.dspVersion, c.store.system.dspVersion, 3);
-         }},
-        {"SysLocation", Always,
-         [](RecordCheck &c) {
-             c.same("location", c.mirror.device.location, localText(c.store.system.location));
-         }},
-        {"SysDescription", Always,
-         [](RecordCheck &c) {
-             c.same("description", c.mirror.device.description,
-                    localText(c.store.system.description));
-         }},
+        systemList("SysArmVersion", Always, "armVersion", &DeviceInfo::armVersion,
+                   &sim::SimSystem::armVersion, 3),
+        systemList("SysDspVersion", Always, "dspVersion", &DeviceInfo::dspVersion,
+                   &sim::SimSystem::dspVersion, 3),
+        systemText("SysLocation", Always, "location", &DeviceInfo::location,
+                   &sim::SimSystem::location),
+        systemText("SysDescription", Always, "description", &DeviceInfo::description,
+                   &sim::SimSystem::description),
         {"SysDspUsage", Always,
          [](RecordCheck &c) {
              sameEach(c, "dspUsage", c.mirror.device.dspUsage, c.levels.dspUsage, 2);
          }},
-        {"SysSystemMute", Always,
-         [](RecordCheck &c) {
-             c.same("systemMute", c.mirror.device.systemMute, c.store.system.systemMute);
-         }},
-        {"SysArmBuild", Always,
-         [](RecordCheck &c) {
-             c.same("armBuild", c.mirror.device.armBuild, c.store.system.armBuild);
-         }},
-        {"SysSerialNumber", Always,
-         [](RecordCheck &c) {
-             c.same("serialNumber", c.mirror.device.serialNumber,
-                    localText(c.store.system.serialNumber));
-         }},
-        {"SysDeviceId", Always,
-         [](RecordCheck &c) {
-             c.same("deviceId", c.mirror.device.deviceId, c.store.system.deviceId);
-         }},
-        {"SysFaultFlags", Always,
-         [](RecordCheck &c) {
-             c.same("faultFlags", c.mirror.device.faultFlags, c.store.system.faultFlags);
-         }},
-        {"SysFaults", Always,
-         [](RecordCheck &c) {
-             sameEach(c, "faults", c.mirror.device.faults, c.store.system.rails, 5);
-         }},
-        {"InputLabels", Always,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("label", ch), c.mirror.inputs[size_t(ch)].label,
-                        localText(c.store.system.inputLabels[size_t(ch)]));
-         }},
-        {"OutputLabels", Always,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("out.label", ch), c.mirror.outputs[size_t(ch)].label,
-                        localText(c.store.system.outputLabels[size_t(ch)]));
-         }},
-        {"SyncConfig", Always,
-         [](RecordCheck &c) {
-             c.same("syncMode", c.mirror.device.syncMode, c.store.system.syncMode);
-             c.same("syncHost", c.mirror.device.syncHost, c.store.system.syncHost);
-         }},
+        systemValue("SysSystemMute", Always, "systemMute", &DeviceInfo::systemMute,
+                    &sim::SimSystem::systemMute),
+        systemValue("SysArmBuild", Always, "armBuild", &DeviceInfo::armBuild,
+                    &sim::SimSystem::armBuild),
+        systemText("SysSerialNumber", Always, "serialNumber", &DeviceInfo::serialNumber,
+                   &sim::SimSystem::serialNumber),
+        systemValue("SysDeviceId", Always, "deviceId", &DeviceInfo::deviceId,
+                    &sim::SimSystem::deviceId),
+        systemValue("SysFaultFlags", Always, "faultFlags", &DeviceInfo::faultFlags,
+                    &sim::SimSystem::faultFlags),
+        systemList("SysFaults", Always, "faults", &DeviceInfo::faults, &sim::SimSystem::rails, 5),
+        labels("InputLabels", Always, "label", &InputChannel::label, &sim::SimSystem::inputLabels),
+        labels("OutputLabels", Always, "out.label", &OutputChannel::label,
+               &sim::SimSystem::outputLabels),
+        systemValue("SyncConfig", Always, "syncMode", &DeviceInfo::syncMode,
+                    &sim::SimSystem::syncMode),
+        systemValue("SyncConfig", Always, "syncHost", &DeviceInfo::syncHost,
+                    &sim::SimSystem::syncHost),
         {"SyncStatus", Always,
          [](RecordCheck &c) {
              // A master is in step with itself, a slave with its master.
              c.same("syncStatus", c.mirror.device.syncStatus, c.store.system.syncMode == 0 ? 0 : 2);
          }},
-        {"SysFanTest", Always,
-         [](RecordCheck &c) {
-             c.same("fanTest", c.mirror.device.fanTest, c.store.system.fanTest);
-         }},
+        systemValue("SysFanTest", Always, "fanTest", &DeviceInfo::fanTest,
+                    &sim::SimSystem::fanTest),
 
         // ---- module pages ----
-        {"InputMute", page(StatusPoll::InSetup),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < Channels; ++ch)
-                 c.same(at("mute", ch), c.mirror.inputs[size_t(ch)].mute, in(c, ch).mute);
-         }},
-        {"InputMode", page(StatusPoll::InSetup) | page(StatusPoll::LevelPreMix) | Usb,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < Channels; ++ch)
-                 c.same(at("inputMode", ch), c.mirror.inputs[size_t(ch)].inputMode, in(c, ch).mode);
-         }},
-        {"InputPhantom", page(StatusPoll::InSetup),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < Channels; ++ch)
-                 c.same(at("phantom", ch), c.mirror.inputs[size_t(ch)].phantom, in(c, ch).phantom);
-         }},
-        {"InputGain", page(StatusPoll::InSetup),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < Channels; ++ch)
-                 c.same(at("inputGain", ch), c.mirror.inputs[size_t(ch)].inputGain, in(c, ch).gain);
-         }},
+        inputs("InputMute", page(StatusPoll::InSetup), "mute", Channels, &InputChannel::mute,
+               &sim::InputSetup::mute),
+        inputs("InputMode", page(StatusPoll::InSetup) | page(StatusPoll::LevelPreMix) | Usb,
+               "inputMode", Channels, &InputChannel::inputMode, &sim::InputSetup::mode),
+        inputs("InputPhantom", page(StatusPoll::InSetup), "phantom", Channels,
+               &InputChannel::phantom, &sim::InputSetup::phantom),
+        inputs("InputGain", page(StatusPoll::InSetup), "inputGain", Channels,
+               &InputChannel::inputGain, &sim::InputSetup::gain),
         {"GateStatus", page(StatusPoll::Gate),
          [](RecordCheck &c) {
              for (int ch = 0; ch < InputRecords; ++ch)
@@ -298,63 +318,42 @@ const std::vector<MirrorRecord> Records = {
                  c.same(at("gate.release", ch), g.release, s.release);
              }
          }},
-        {"Agc", page(StatusPoll::Agc),
-         [](RecordCheck &c) {
-             if (!inputSelected(c, Channels - 1))
-                 return;
-             const AgcParams &a = c.mirror.inputs[size_t(c.channel)].agc;
-             const sim::Agc &s = in(c, c.channel).agc;
-             c.same(at("agc.enabled", c.channel), a.enabled, s.enabled);
-             c.same(at("agc.threshold", c.channel), a.threshold, s.threshold);
-             c.same(at("agc.target", c.channel), a.target, s.target);
-             c.same(at("agc.ratio", c.channel), a.ratio, s.ratio);
-             c.same(at("agc.attack", c.channel), a.attack, s.attack);
-             c.same(at("agc.release", c.channel), a.release, s.release);
-         }},
-        {"FeedbackEnable", page(StatusPoll::Feedback),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < Channels; ++ch)
-                 c.same(at("feedbackEnabled", ch), c.mirror.inputs[size_t(ch)].feedbackEnabled,
-                        in(c, ch).feedback);
-         }},
-        {"InFilterHPF", page(StatusPoll::InFilter),
-         [](RecordCheck &c) {
-             if (inputSelected(c, InputRecords - 1))
-                 sameFilter(c, at("hpf", c.channel), c.mirror.inputs[size_t(c.channel)].hpf,
-                            in(c, c.channel).highPass);
-         }},
-        {"InFilterLPF", page(StatusPoll::InFilter),
-         [](RecordCheck &c) {
-             if (inputSelected(c, InputRecords - 1))
-                 sameFilter(c, at("lpf", c.channel), c.mirror.inputs[size_t(c.channel)].lpf,
-                            in(c, c.channel).lowPass);
-         }},
-        {"InFilterPEQ", page(StatusPoll::InFilter),
-         [](RecordCheck &c) {
-             if (!inputSelected(c, InputRecords - 1))
-                 return;
-             for (int b = 0; b < PeqFilter::BandCount; ++b)
-                 sameBand(c, at("peq", c.channel, b),
-                          c.mirror.inputs[size_t(c.channel)].peq[size_t(b)],
-                          in(c, c.channel).eq[size_t(b)]);
-         }},
-        {"InLimiter", page(StatusPoll::InLimiter),
-         [](RecordCheck &c) {
-             if (inputSelected(c, InputRecords - 1))
-                 sameLimiter(c, at("limiter", c.channel),
-                             c.mirror.inputs[size_t(c.channel)].limiter, in(c, c.channel).limiter);
-         }},
-        {"InLimiterGain", page(StatusPoll::InLimiter),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("limiterGain", ch), c.mirror.inputs[size_t(ch)].limiterGain,
-                        in(c, ch).limiterGain);
-         }},
-        {"InDelay", page(StatusPoll::InDelay),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < Channels; ++ch)
-                 c.same(at("delay", ch), c.mirror.inputs[size_t(ch)].delay, in(c, ch).delay);
-         }},
+        selected("Agc", page(StatusPoll::Agc), Channels - 1,
+                 [](RecordCheck &c, int ch) {
+                     const AgcParams &a = c.mirror.inputs[size_t(ch)].agc;
+                     const sim::Agc &s = in(c, ch).agc;
+                     c.same(at("agc.enabled", ch), a.enabled, s.enabled);
+                     c.same(at("agc.threshold", ch), a.threshold, s.threshold);
+                     c.same(at("agc.target", ch), a.target, s.target);
+                     c.same(at("agc.ratio", ch), a.ratio, s.ratio);
+                     c.same(at("agc.attack", ch), a.attack, s.attack);
+                     c.same(at("agc.release", ch), a.release, s.release);
+                 }),
+        inputs("FeedbackEnable", page(StatusPoll::Feedback), "feedbackEnabled", Channels,
+               &InputChannel::feedbackEnabled, &sim::InputSetup::feedback),
+        selected("InFilterHPF", page(StatusPoll::InFilter), InputRecords - 1,
+                 [](RecordCheck &c, int ch) {
+                     sameFilter(c, at("hpf", ch), c.mirror.inputs[size_t(ch)].hpf, in(c, ch).highPass);
+                 }),
+        selected("InFilterLPF", page(StatusPoll::InFilter), InputRecords - 1,
+                 [](RecordCheck &c, int ch) {
+                     sameFilter(c, at("lpf", ch), c.mirror.inputs[size_t(ch)].lpf, in(c, ch).lowPass);
+                 }),
+        selected("InFilterPEQ", page(StatusPoll::InFilter), InputRecords - 1,
+                 [](RecordCheck &c, int ch) {
+                     for (int b = 0; b < PeqFilter::BandCount; ++b)
+                         sameBand(c, at("peq", ch, b), c.mirror.inputs[size_t(ch)].peq[size_t(b)],
+                                  in(c, ch).eq[size_t(b)]);
+                 }),
+        selected("InLimiter", page(StatusPoll::InLimiter), InputRecords - 1,
+                 [](RecordCheck &c, int ch) {
+                     sameLimiter(c, at("limiter", ch), c.mirror.inputs[size_t(ch)].limiter,
+                                 in(c, ch).limiter);
+                 }),
+        inputs("InLimiterGain", page(StatusPoll::InLimiter), "limiterGain", InputRecords,
+               &InputChannel::limiterGain, &sim::InputSetup::limiterGain),
+        inputs("InDelay", page(StatusPoll::InDelay), "delay", Channels, &InputChannel::delay,
+               &sim::InputSetup::delay),
         {"AncConfig", page(StatusPoll::Anc) | page(StatusPoll::Matrix),
          [](RecordCheck &c) {
              c.same("anc.config", c.mirror.anc.config,
@@ -378,41 +377,20 @@ const std::vector<MirrorRecord> Records = {
              c.same("aec.matrix", c.mirror.aec.matrix,
                     bytesOf(c.store.audio.echoBlock.data(), int(c.store.audio.echoBlock.size())));
          }},
-        {"PreMixMute", page(StatusPoll::LevelPreMix),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("preMixMute", ch), c.mirror.inputs[size_t(ch)].preMixMute,
-                        in(c, ch).preMixMute);
-         }},
-        {"PreMixGain", page(StatusPoll::LevelPreMix),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("preMixGain", ch), c.mirror.inputs[size_t(ch)].preMixGain,
-                        in(c, ch).preMixGain);
-         }},
-        {"PreMixInvert", page(StatusPoll::LevelPreMix),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("invert", ch), c.mirror.inputs[size_t(ch)].invert, in(c, ch).invert);
-         }},
-        {"PreMixGroup", page(StatusPoll::LevelPreMix),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("group", ch), c.mirror.inputs[size_t(ch)].group, in(c, ch).group);
-         }},
-        {"PreMixGainRange", page(StatusPoll::LevelPreMix) | Setup,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch) {
-                 c.same(at("gainMax", ch), c.mirror.inputs[size_t(ch)].gainMax, in(c, ch).gainMax);
-                 c.same(at("gainMin", ch), c.mirror.inputs[size_t(ch)].gainMin, in(c, ch).gainMin);
-             }
-         }},
-        {"PreMixPriority", page(StatusPoll::LevelPreMix),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("priority", ch), c.mirror.inputs[size_t(ch)].priority,
-                        in(c, ch).priority);
-         }},
+        inputs("PreMixMute", page(StatusPoll::LevelPreMix), "preMixMute", InputRecords,
+               &InputChannel::preMixMute, &sim::InputSetup::preMixMute),
+        inputs("PreMixGain", page(StatusPoll::LevelPreMix), "preMixGain", InputRecords,
+               &InputChannel::preMixGain, &sim::InputSetup::preMixGain),
+        inputs("PreMixInvert", page(StatusPoll::LevelPreMix), "invert", InputRecords,
+               &InputChannel::invert, &sim::InputSetup::invert),
+        inputs("PreMixGroup", page(StatusPoll::LevelPreMix), "group", InputRecords,
+               &InputChannel::group, &sim::InputSetup::group),
+        inputs("PreMixGainRange", page(StatusPoll::LevelPreMix) | Setup, "gainMax", InputRecords,
+               &InputChannel::gainMax, &sim::InputSetup::gainMax),
+        inputs("PreMixGainRange", page(StatusPoll::LevelPreMix) | Setup, "gainMin", InputRecords,
+               &InputChannel::gainMin, &sim::InputSetup::gainMin),
+        inputs("PreMixPriority", page(StatusPoll::LevelPreMix), "priority", InputRecords,
+               &InputChannel::priority, &sim::InputSetup::priority),
         {"AutoMixWeight", page(StatusPoll::AutoMixer),
          [](RecordCheck &c) {
              sameEach(c, "autoMixer.weights", c.mirror.autoMixer.weights,
@@ -438,77 +416,46 @@ const std::vector<MirrorRecord> Records = {
              c.same("generator.gain", g.gain, s.gain);
              sameEach(c, "generator.outputs", g.outputs, s.outputs, Channels);
          }},
-        {"OutMute", page(StatusPoll::OutLevel),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("out.mute", ch), c.mirror.outputs[size_t(ch)].mute, out(c, ch).mute);
-         }},
-        {"OutInvert", page(StatusPoll::OutLevel),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("out.invert", ch), c.mirror.outputs[size_t(ch)].invert,
-                        out(c, ch).invert);
-         }},
-        {"OutGain", page(StatusPoll::OutLevel),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("out.gain", ch), c.mirror.outputs[size_t(ch)].gain, out(c, ch).gain);
-         }},
-        {"OutGroup", page(StatusPoll::OutLevel),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("out.group", ch), c.mirror.outputs[size_t(ch)].group, out(c, ch).group);
-         }},
-        {"OutGainRange", page(StatusPoll::OutLevel) | Setup,
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch) {
-                 c.same(at("out.gainMax", ch), c.mirror.outputs[size_t(ch)].gainMax,
-                        out(c, ch).gainMax);
-                 c.same(at("out.gainMin", ch), c.mirror.outputs[size_t(ch)].gainMin,
-                        out(c, ch).gainMin);
-             }
-         }},
-        {"OutFilterHPF", page(StatusPoll::OutFilter),
-         [](RecordCheck &c) {
-             if (inputSelected(c, Channels - 1))
-                 sameFilter(c, at("out.hpf", c.channel), c.mirror.outputs[size_t(c.channel)].hpf,
-                            out(c, c.channel).highPass);
-         }},
-        {"OutFilterLPF", page(StatusPoll::OutFilter),
-         [](RecordCheck &c) {
-             if (inputSelected(c, Channels - 1))
-                 sameFilter(c, at("out.lpf", c.channel), c.mirror.outputs[size_t(c.channel)].lpf,
-                            out(c, c.channel).lowPass);
-         }},
-        {"OutFilterPEQ", page(StatusPoll::OutFilter),
-         [](RecordCheck &c) {
-             if (!inputSelected(c, Channels - 1))
-                 return;
-             for (int b = 0; b < PeqFilter::BandCount; ++b)
-                 sameBand(c, at("out.peq", c.channel, b),
-                          c.mirror.outputs[size_t(c.channel)].peq[size_t(b)],
-                          out(c, c.channel).eq[size_t(b)]);
-         }},
-        {"OutLimiter", page(StatusPoll::OutLimiter),
-         [](RecordCheck &c) {
-             if (inputSelected(c, InputRecords - 1))
-                 sameLimiter(c, at("out.limiter", c.channel),
-                             c.mirror.outputs[size_t(c.channel)].limiter,
-                             out(c, c.channel).limiter);
-         }},
-        {"OutDelay", page(StatusPoll::OutDelay),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < Channels; ++ch)
-                 c.same(at("out.delay", ch), c.mirror.outputs[size_t(ch)].delay, out(c, ch).delay);
-         }},
+        outputs("OutMute", page(StatusPoll::OutLevel), "out.mute", &OutputChannel::mute,
+                &sim::OutputSetup::mute),
+        outputs("OutInvert", page(StatusPoll::OutLevel), "out.invert", &OutputChannel::invert,
+                &sim::OutputSetup::invert),
+        outputs("OutGain", page(StatusPoll::OutLevel), "out.gain", &OutputChannel::gain,
+                &sim::OutputSetup::gain),
+        outputs("OutGroup", page(StatusPoll::OutLevel), "out.group", &OutputChannel::group,
+                &sim::OutputSetup::group),
+        outputs("OutGainRange", page(StatusPoll::OutLevel) | Setup, "out.gainMax",
+                &OutputChannel::gainMax, &sim::OutputSetup::gainMax),
+        outputs("OutGainRange", page(StatusPoll::OutLevel) | Setup, "out.gainMin",
+                &OutputChannel::gainMin, &sim::OutputSetup::gainMin),
+        selected("OutFilterHPF", page(StatusPoll::OutFilter), Channels - 1,
+                 [](RecordCheck &c, int ch) {
+                     sameFilter(c, at("out.hpf", ch), c.mirror.outputs[size_t(ch)].hpf,
+                                out(c, ch).highPass);
+                 }),
+        selected("OutFilterLPF", page(StatusPoll::OutFilter), Channels - 1,
+                 [](RecordCheck &c, int ch) {
+                     sameFilter(c, at("out.lpf", ch), c.mirror.outputs[size_t(ch)].lpf,
+                                out(c, ch).lowPass);
+                 }),
+        selected("OutFilterPEQ", page(StatusPoll::OutFilter), Channels - 1,
+                 [](RecordCheck &c, int ch) {
+                     for (int b = 0; b < PeqFilter::BandCount; ++b)
+                         sameBand(c, at("out.peq", ch, b),
+                                  c.mirror.outputs[size_t(ch)].peq[size_t(b)],
+                                  out(c, ch).eq[size_t(b)]);
+                 }),
+        selected("OutLimiter", page(StatusPoll::OutLimiter), InputRecords - 1,
+                 [](RecordCheck &c, int ch) {
+                     sameLimiter(c, at("out.limiter", ch), c.mirror.outputs[size_t(ch)].limiter,
+                                 out(c, ch).limiter);
+                 }),
+        outputs("OutDelay", page(StatusPoll::OutDelay), "out.delay", &OutputChannel::delay,
+                &sim::OutputSetup::delay, Channels),
 
         // ---- administration dialogs ----
-        {"InputShortLabels", dialog(StatusPoll::LabelsDialog),
-         [](RecordCheck &c) {
-             for (int ch = 0; ch < InputRecords; ++ch)
-                 c.same(at("shortLabel", ch), c.mirror.inputs[size_t(ch)].shortLabel,
-                        localText(c.store.system.shortLabels[size_t(ch)]));
-         }},
+        labels("InputShortLabels", dialog(StatusPoll::LabelsDialog), "shortLabel",
+               &InputChannel::shortLabel, &sim::SimSystem::shortLabels),
         {"PresetList", dialog(StatusPoll::PresetsDialog),
          [](RecordCheck &c) {
              c.same("presets.current", c.mirror.presets.current, c.store.currentPreset);
@@ -552,16 +499,11 @@ const std::vector<MirrorRecord> Records = {
                             c.mirror.matrix.switches[size_t(bank)][size_t(i)],
                             c.store.audio.recordSources[size_t(bank)][size_t(i)]);
          }},
-        {"SysModelName", Setup,
-         [](RecordCheck &c) {
-             c.same("modelName", c.mirror.device.modelName, localText(c.store.system.model));
-         }},
-        {"SysNetwork", Setup,
-         [](RecordCheck &c) {
-             c.same("address", c.mirror.device.address, c.store.system.address);
-             c.same("netmask", c.mirror.device.netmask, c.store.system.netmask);
-             c.same("gateway", c.mirror.device.gateway, c.store.system.gateway);
-         }},
+        systemText("SysModelName", Setup, "modelName", &DeviceInfo::modelName,
+                   &sim::SimSystem::model),
+        systemValue("SysNetwork", Setup, "address", &DeviceInfo::address, &sim::SimSystem::address),
+        systemValue("SysNetwork", Setup, "netmask", &DeviceInfo::netmask, &sim::SimSystem::netmask),
+        systemValue("SysNetwork", Setup, "gateway", &DeviceInfo::gateway, &sim::SimSystem::gateway),
         {"SysMacAddress", Setup,
          [](RecordCheck &c) {
              c.same("macAddress", c.mirror.device.macAddress, macText(c.store.system.mac));
@@ -581,23 +523,15 @@ const std::vector<MirrorRecord> Records = {
              const QByteArray clock = c.store.dateTime();
              c.same("dateTime", bytesOf(c.mirror.device.dateTime.data(), 7), clock);
          }},
-        {"SysBaudRates", Setup,
-         [](RecordCheck &c) {
-             c.same("rs232Baud", c.mirror.device.rs232Baud, c.store.system.rs232Baud);
-             c.same("rs485Baud", c.mirror.device.rs485Baud, c.store.system.rs485Baud);
-         }},
-        {"SysGateReport", Setup,
-         [](RecordCheck &c) {
-             c.same("gateReport", c.mirror.device.gateReport, c.store.system.gateReport);
-         }},
-        {"SysUsbAutoPlay", Setup,
-         [](RecordCheck &c) {
-             c.same("usbAutoPlay", c.mirror.device.usbAutoPlay, c.store.system.usbAutoPlay);
-         }},
-        {"SysUsbDisk", Setup,
-         [](RecordCheck &c) {
-             c.same("usbDisk", c.mirror.device.usbDisk, c.store.system.usbDisk);
-         }},
+        systemValue("SysBaudRates", Setup, "rs232Baud", &DeviceInfo::rs232Baud,
+                    &sim::SimSystem::rs232Baud),
+        systemValue("SysBaudRates", Setup, "rs485Baud", &DeviceInfo::rs485Baud,
+                    &sim::SimSystem::rs485Baud),
+        systemValue("SysGateReport", Setup, "gateReport", &DeviceInfo::gateReport,
+                    &sim::SimSystem::gateReport),
+        systemValue("SysUsbAutoPlay", Setup, "usbAutoPlay", &DeviceInfo::usbAutoPlay,
+                    &sim::SimSystem::usbAutoPlay),
+        systemValue("SysUsbDisk", Setup, "usbDisk", &DeviceInfo::usbDisk, &sim::SimSystem::usbDisk),
         {"GpioPort", dialog(StatusPoll::GpioSetupDialog),
          [](RecordCheck &c) {
              for (int port = 0; port < GpioPort::PortCount; ++port) {

@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // Which polls bring a record into the mirror: the fixed blocks (always), a module page, an
@@ -50,7 +51,7 @@ struct MirrorRecord
 {
     const char *name;
     quint32 polledBy; // PollScope bits
-    void (*compare)(RecordCheck &);
+    std::function<void(RecordCheck &)> compare;
 };
 
 // Every record of the mirror that the poll keeps in step, one row per record.

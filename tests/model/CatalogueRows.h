@@ -29,51 +29,58 @@ struct CatalogueRow
 const std::vector<CatalogueRow> &catalogueRows();
 const CatalogueRow &catalogueRow(MessageId id);
 
-// Payload and expectation builders shared by the model tests.
+// Payload builders shared by the model tests.
 namespace TestBytes {
 QByteArray u32(quint32 v);
 QByteArray f32(float v);
 QByteArray filled(int size, std::initializer_list<std::pair<int, int>> bytes, int fill = 0);
 QByteArray floats(int count, std::initializer_list<std::pair<int, float>> values,
                   float fill = 0.0f);
-QByteArray text(const QByteArray &text, int width);
 QByteArray resized(const QByteArray &payload, int length);
 } // namespace TestBytes
 
+// What a row reads back from the mirror.
 namespace TestFields {
-// Numbers as the expectations spell them: integers as qlonglong, floats as float.
-template<typename T> QVariant num(T v)
+using Stored = std::function<QVariant(const ParameterMirror &)>;
+
+// Values as the expectations spell them: integers as qlonglong, floats as float, texts as they
+// are, arrays as lists.
+template<typename T> QVariant value(const T &v)
 {
     if constexpr (std::is_floating_point_v<T>)
         return QVariant(v);
-    else
+    else if constexpr (std::is_arithmetic_v<T>)
         return QVariant(qlonglong(v));
+    else if constexpr (std::is_same_v<T, QString> || std::is_same_v<T, QByteArray>)
+        return QVariant(v);
+    else {
+        QVariantList l;
+        for (const auto &x : v)
+            l << value(x);
+        return l;
+    }
 }
-// All 18 channels of one field.
-template<typename T> QVariantList inputs(const ParameterMirror &m, T InputChannel::*member)
+
+// One field of one part of the mirror, of one channel, or several fields as a list.
+template<typename S, typename T> Stored get(S ParameterMirror::*part, T S::*member)
 {
-    QVariantList l;
-    for (const InputChannel &c : m.inputs)
-        l << num(c.*member);
-    return l;
+    return [part, member](const ParameterMirror &m) { return value(m.*part.*member); };
 }
-template<typename T> QVariantList outputs(const ParameterMirror &m, T OutputChannel::*member)
+template<typename T> Stored in(int ch, T InputChannel::*member)
 {
-    QVariantList l;
-    for (const OutputChannel &c : m.outputs)
-        l << num(c.*member);
-    return l;
+    return [ch, member](const ParameterMirror &m) { return value(m.inputs[size_t(ch)].*member); };
 }
-template<typename Container> QVariantList list(const Container &c)
+template<typename T> Stored out(int ch, T OutputChannel::*member)
 {
-    QVariantList l;
-    for (const auto &v : c)
-        l << num(v);
-    return l;
+    return [ch, member](const ParameterMirror &m) { return value(m.outputs[size_t(ch)].*member); };
 }
-// n entries of fill, some of them set.
-QVariantList with(int n, std::initializer_list<std::pair<int, QVariant>> set, QVariant fill);
+template<typename... G> Stored all(G... getters)
+{
+    return [getters...](const ParameterMirror &m) {
+        return QVariant(QVariantList {getters(m)...});
+    };
+}
 } // namespace TestFields
 
 // One announcement per listed channel.
-std::vector<Announcement> perChannel(MessageId id, std::initializer_list<int> channels);
+std::vector<Announcement> perChannel(MessageId id, const std::vector<int> &channels);

@@ -27,8 +27,8 @@ struct LoopbackDevice
             return false;
         settings.controlPort = server.serverPort();
         settings.broadcastPort = freeUdpPort();
-        model = std::make_unique<DataModel>(
-                settings, testLinkEnvironment(clock, QStringLiteral(":memory:")));
+        model = std::make_unique<DataModel>(settings,
+                                            testLinkEnvironment(clock, QStringLiteral(":memory:")));
         model->addDeviceByAddress(QHostAddress(QHostAddress::LocalHost).toIPv4Address());
         model->selectDevice(0, false);
         if (!server.waitForNewConnection(5000))

@@ -121,6 +121,7 @@ private slots:
         settings.broadcastPort = freeUdpPort();
         FakeClock clock;
         DataModel model(settings, testLinkEnvironment(clock, QStringLiteral(":memory:")));
+        QCOMPARE(model.currentModule(), int(StatusPoll::LevelPreMix)); // the first page shown
         ParameterMirror &m = model.mirror();
         applyReply(m, Msg::InputMeters, QByteArray(18, '\x05'));
         applyReply(m, Msg::OutputPreMeters, QByteArray(18, '\x05'));
@@ -253,18 +254,6 @@ private slots:
         model.receiveBytes(frame.constData() + 7, frame.size() - 7);
         QCOMPARE(spy.count(), 6);
         QCOMPARE(model.deviceInfo().fanTest, quint8(1));
-    }
-
-    void pollStateStartsOnLevelPreMix()
-    {
-        FakeClock clock;
-        DataModel model(testLinkSettings(), testLinkEnvironment(clock, QStringLiteral(":memory:")));
-        QCOMPARE(model.currentModule(), int(StatusPoll::LevelPreMix));
-        QCOMPARE(model.openDialogs(), quint8(0));
-        model.setCurrentModule(StatusPoll::InFilter);
-        model.setCurrentChannel(5);
-        QCOMPARE(model.currentModule(), 4);
-        QCOMPARE(model.currentChannel(), quint8(5));
     }
 };
 

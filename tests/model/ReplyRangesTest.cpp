@@ -8,31 +8,9 @@
 #include <random>
 
 using namespace TestBytes;
+using namespace TestFields;
 
-namespace {
-
-using Getter = std::function<QVariant(const ParameterMirror &)>;
-
-const float NaN = std::numeric_limits<float>::quiet_NaN();
-
-QVariantList peq(const PeqFilter &f)
-{
-    return {f.enabled, f.type, f.frequency, f.gain, f.q};
-}
-
-QVariantList hlpf(const HlpfFilter &f)
-{
-    return {f.enabled, f.type, f.slope, f.frequency};
-}
-
-QVariantList limiter(const LimiterParams &l)
-{
-    return {l.enabled, l.threshold, l.ratio, l.attack, l.release};
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(Getter)
+Q_DECLARE_METATYPE(TestFields::Stored)
 
 // Values outside a field's range are stored clamped (or, for enumerations the row says so,
 // ignored); replies naming a channel, band, port, block or list entry that does not exist are
@@ -46,162 +24,133 @@ private slots:
     {
         QTest::addColumn<MessageId>("id");
         QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<Getter>("stored");
+        QTest::addColumn<Stored>("stored");
         QTest::addColumn<QVariant>("expected");
-        auto row = [](const char *name, MessageId id, const QByteArray &payload, Getter g,
+        auto row = [](const char *name, MessageId id, const QByteArray &payload, Stored g,
                       QVariant expected) { QTest::newRow(name) << id << payload << g << expected; };
-        auto in0 = [](float InputChannel::*f) {
-            return Getter([f](const ParameterMirror &m) { return QVariant(m.inputs[0].*f); });
+        const float NaN = std::numeric_limits<float>::quiet_NaN();
+        const auto D = &ParameterMirror::device;
+        const auto G = &ParameterMirror::signalGenerator;
+        const auto U = &ParameterMirror::usb;
+        const auto hex = [](const char *h) { return QByteArray::fromHex(h); };
+        const Stored inputHpf = [](const ParameterMirror &m) {
+            const HlpfFilter &f = m.inputs[0].hpf;
+            return QVariantList {f.enabled, f.type, f.slope, f.frequency};
+        };
+        const Stored outputLpf = [](const ParameterMirror &m) {
+            const HlpfFilter &f = m.outputs[0].lpf;
+            return QVariantList {f.enabled, f.type, f.slope, f.frequency};
+        };
+        const Stored peq = [](const ParameterMirror &m) {
+            const PeqFilter &f = m.inputs[0].peq[0];
+            return QVariantList {f.enabled, f.type, f.frequency, f.gain, f.q};
+        };
+        const Stored limiter = [](const ParameterMirror &m) {
+            const LimiterParams &l = m.inputs[0].limiter;
+            return QVariantList {l.enabled, l.threshold, l.ratio, l.attack, l.release};
+        };
+        const Stored gate = [](const ParameterMirror &m) {
+            const GateParams &g = m.inputs[0].gate;
+            return QVariantList {g.threshold, g.attack, g.release};
+        };
+        const Stored agc = [](const ParameterMirror &m) {
+            const AgcParams &a = m.inputs[0].agc;
+            return QVariantList {a.threshold, a.target, a.ratio, a.attack, a.release};
         };
         row("input gain above 50 dB", Msg::InputGain, floats(16, {{0, 60.0f}}),
-            in0(&InputChannel::inputGain), 50.0f);
+            in(0, &InputChannel::inputGain), 50.0f);
         row("input gain below 0 dB", Msg::InputGain, floats(16, {{0, -3.0f}}, 1.0f),
-            in0(&InputChannel::inputGain), 0.0f);
+            in(0, &InputChannel::inputGain), 0.0f);
         row("pre-mix gain -80 dB", Msg::PreMixGain, floats(16, {{0, -80.0f}}),
-            in0(&InputChannel::preMixGain), -56.0f);
-        row(
-                "pre-mix fader limits", Msg::PreMixGainRange, floats(32, {{0, 20.0f}, {1, -90.0f}}),
-                [](const ParameterMirror &m) {
-                    return QVariantList {m.inputs[0].gainMax, m.inputs[0].gainMin};
-                },
-                QVariantList {12.0f, -56.0f});
+            in(0, &InputChannel::preMixGain), -56.0f);
+        row("pre-mix fader limits", Msg::PreMixGainRange, floats(32, {{0, 20.0f}, {1, -90.0f}}),
+            all(in(0, &InputChannel::gainMax), in(0, &InputChannel::gainMin)),
+            QVariantList {12.0f, -56.0f});
         row("limiter gain", Msg::InLimiterGain, floats(16, {{0, 25.0f}}),
-            in0(&InputChannel::limiterGain), 20.0f);
-        row("input delay", Msg::InDelay, floats(16, {{0, 1500.0f}}), in0(&InputChannel::delay),
+            in(0, &InputChannel::limiterGain), 20.0f);
+        row("input delay", Msg::InDelay, floats(16, {{0, 1500.0f}}), in(0, &InputChannel::delay),
             1000.0f);
-        row(
-                "output delay", Msg::OutDelay, floats(16, {{0, 2500.0f}}),
-                [](const ParameterMirror &m) { return QVariant(m.outputs[0].delay); }, 2000.0f);
-        row(
-                "output gain", Msg::OutGain, floats(16, {{0, 13.0f}}),
-                [](const ParameterMirror &m) { return QVariant(m.outputs[0].gain); }, 12.0f);
+        row("output delay", Msg::OutDelay, floats(16, {{0, 2500.0f}}),
+            out(0, &OutputChannel::delay), 2000.0f);
+        row("output gain", Msg::OutGain, floats(16, {{0, 13.0f}}), out(0, &OutputChannel::gain),
+            12.0f);
         row("NaN keeps the gain", Msg::InputGain, floats(16, {{0, NaN}}, 1.0f),
-            in0(&InputChannel::inputGain), 0.0f);
-        row(
-                "HPF frequency, unknown type and slope keep theirs", Msg::InFilterHPF,
-                ByteWriter().u8(0).u8(1).u8(3).u8(6).f32(5.0f),
-                [](const ParameterMirror &m) { return hlpf(m.inputs[0].hpf); },
-                QVariantList {1, 0, 0, 20.0f});
-        row(
-                "LPF frequency", Msg::OutFilterLPF, ByteWriter().u8(0).u8(0).u8(2).u8(5).f32(3e4f),
-                [](const ParameterMirror &m) { return hlpf(m.outputs[0].lpf); },
-                QVariantList {0, 2, 5, 20000.0f});
-        row(
-                "PEQ Q 100, gain, unknown type", Msg::InFilterPEQ,
-                ByteWriter().u8(0).u8(0).u8(1).u8(3).f32(1e5f).f32(20.0f).u8(100),
-                [](const ParameterMirror &m) { return peq(m.inputs[0].peq[0]); },
-                QVariantList {1, 0, 20000.0f, 15.0f, 64});
-        row(
-                "limiter", Msg::InLimiter,
-                ByteWriter().u8(0).u8(1).f32(30.0f).f32(0.5f).f32(0.0f).f32(2000.0f),
-                [](const ParameterMirror &m) { return limiter(m.inputs[0].limiter); },
-                QVariantList {1, 18.0f, 1.0f, 1.0f, 1000.0f});
-        row(
-                "gate", Msg::GateParams, ByteWriter().u8(0).u8(0).f32(10.0f).f32(0.0f).f32(5e3f),
-                [](const ParameterMirror &m) {
-                    const GateParams &g = m.inputs[0].gate;
-                    return QVariantList {g.threshold, g.attack, g.release};
-                },
-                QVariantList {0.0f, 1.0f, 1000.0f});
-        row(
-                "AGC", Msg::Agc,
-                ByteWriter().u8(0).u8(0).f32(-200.0f).f32(5.0f).f32(200.0f).f32(5.0f).f32(2e3f),
-                [](const ParameterMirror &m) {
-                    const AgcParams &a = m.inputs[0].agc;
-                    return QVariantList {a.threshold, a.target, a.ratio, a.attack, a.release};
-                },
-                QVariantList {-120.0f, 0.0f, 100.0f, 20.0f, 1000.0f});
+            in(0, &InputChannel::inputGain), 0.0f);
+        row("HPF frequency, unknown type and slope keep theirs", Msg::InFilterHPF,
+            ByteWriter().u8(0).u8(1).u8(3).u8(6).f32(5.0f), inputHpf,
+            QVariantList {1, 0, 0, 20.0f});
+        row("LPF frequency", Msg::OutFilterLPF, ByteWriter().u8(0).u8(0).u8(2).u8(5).f32(3e4f),
+            outputLpf, QVariantList {0, 2, 5, 20000.0f});
+        row("PEQ Q 100, gain, unknown type", Msg::InFilterPEQ,
+            ByteWriter().u8(0).u8(0).u8(1).u8(3).f32(1e5f).f32(20.0f).u8(100), peq,
+            QVariantList {1, 0, 20000.0f, 15.0f, 64});
+        row("limiter", Msg::InLimiter,
+            ByteWriter().u8(0).u8(1).f32(30.0f).f32(0.5f).f32(0.0f).f32(2000.0f), limiter,
+            QVariantList {1, 18.0f, 1.0f, 1.0f, 1000.0f});
+        row("gate", Msg::GateParams, ByteWriter().u8(0).u8(0).f32(10.0f).f32(0.0f).f32(5e3f), gate,
+            QVariantList {0.0f, 1.0f, 1000.0f});
+        row("AGC", Msg::Agc,
+            ByteWriter().u8(0).u8(0).f32(-200.0f).f32(5.0f).f32(200.0f).f32(5.0f).f32(2e3f), agc,
+            QVariantList {-120.0f, 0.0f, 100.0f, 20.0f, 1000.0f});
         row(
                 "matrix gain", Msg::MatrixGain, filled(17, {{0, 0}, {1, -70}, {2, 20}}),
                 [](const ParameterMirror &m) {
                     return QVariantList {m.inputs[0].matrixGain[0], m.inputs[1].matrixGain[0]};
                 },
                 QVariantList {-56, 12});
+        row("signal generator frequency", Msg::SigGenFreq, f32(30000.0f),
+            get(G, &SignalGeneratorState::frequency), 24000.0f);
+        row("signal generator gain", Msg::SigGenGain, f32(-80.0f),
+            get(G, &SignalGeneratorState::gain), -70.0f);
+        row("signal generator type", Msg::SigGenType, "\x07", get(G, &SignalGeneratorState::type),
+            2u);
         row(
-                "signal generator frequency", Msg::SigGenFreq, f32(30000.0f),
-                [](const ParameterMirror &m) { return QVariant(m.signalGenerator.frequency); },
-                24000.0f);
-        row(
-                "signal generator gain", Msg::SigGenGain, f32(-80.0f),
-                [](const ParameterMirror &m) { return QVariant(m.signalGenerator.gain); }, -70.0f);
-        row(
-                "signal generator type", Msg::SigGenType, "\x07",
-                [](const ParameterMirror &m) { return QVariant(m.signalGenerator.type); }, 2u);
-        row(
-                "auto-mixer weight and group", Msg::AutoMixWeight, floats(16, {{0, 13.0f}}),
+                "auto-mixer weight", Msg::AutoMixWeight, floats(16, {{0, 13.0f}}),
                 [](const ParameterMirror &m) { return QVariant(m.autoMixer.weights[0]); }, 12.0f);
         row(
                 "auto-mixer group", Msg::AutoMixGroup, filled(16, {{0, 5}}),
                 [](const ParameterMirror &m) { return QVariant(m.autoMixer.groups[0]); }, 2);
-        row(
-                "USB play state", Msg::UsbPlayState,
-                QByteArray::fromHex("0909"
-                                    "0000"
-                                    "0000"),
-                [](const ParameterMirror &m) {
-                    return QVariantList {m.usb.playMode, m.usb.playState};
-                },
-                QVariantList {3, 2});
-        row(
-                "USB record state", Msg::UsbRecordState, QByteArray::fromHex("0400000000"),
-                [](const ParameterMirror &m) { return QVariant(m.usb.recordState); }, 1);
+        row("USB play state", Msg::UsbPlayState, hex("090900000000"),
+            all(get(U, &UsbState::playMode), get(U, &UsbState::playState)), QVariantList {3, 2});
+        row("USB record state", Msg::UsbRecordState, hex("0400000000"),
+            get(U, &UsbState::recordState), 1);
         row(
                 "GPIO kind", Msg::GpioPort, filled(66, {{0, 0}, {1, 9}}),
                 [](const ParameterMirror &m) { return QVariant(m.gpio[0].kind); }, 2);
-        row(
-                "sync mode", Msg::SyncConfig, QByteArray::fromHex("0500000000"),
-                [](const ParameterMirror &m) { return QVariant(m.device.syncMode); }, 2);
-        row(
-                "USB auto-play keeps two bits", Msg::SysUsbAutoPlay, QByteArray::fromHex("ff00"),
-                [](const ParameterMirror &m) { return QVariant(m.device.usbAutoPlay); }, 3);
-        row(
-                "status 35 with one of bits 6, 7", Msg::SysStatus35, u32(0x41),
-                [](const ParameterMirror &m) { return QVariant(m.device.status35); }, 1u);
-        row(
-                "status 35 with both bits", Msg::SysStatus35, u32(0xC1),
-                [](const ParameterMirror &m) { return QVariant(m.device.status35); }, 0xC1u);
-        row(
-                "Dante info cut at 94 bytes", Msg::DanteInfo, filled(120, {{93, 1}, {94, 2}}),
-                [](const ParameterMirror &m) { return QVariant(m.dante.info); },
-                filled(94, {{93, 1}}));
+        row("sync mode", Msg::SyncConfig, hex("0500000000"), get(D, &DeviceInfo::syncMode), 2);
+        row("USB auto-play keeps two bits", Msg::SysUsbAutoPlay, hex("ff00"),
+            get(D, &DeviceInfo::usbAutoPlay), 3);
+        row("status 35 with one of bits 6, 7", Msg::SysStatus35, u32(0x41),
+            get(D, &DeviceInfo::status35), 1u);
+        row("status 35 with both bits", Msg::SysStatus35, u32(0xC1), get(D, &DeviceInfo::status35),
+            0xC1u);
+        row("Dante info cut at 94 bytes", Msg::DanteInfo, filled(120, {{93, 1}, {94, 2}}),
+            get(&ParameterMirror::dante, &DanteState::info), filled(94, {{93, 1}}));
         // Enumerations whose unknown values are not read at all.
+        row("input mode 3 ignored", Msg::InputMode, filled(16, {{0, 3}, {1, 2}}),
+            all(in(0, &InputChannel::inputMode), in(1, &InputChannel::inputMode)),
+            QVariantList {0, 2});
+        row("group 9 ignored", Msg::PreMixGroup, filled(16, {{0, 9}, {1, 8}}),
+            all(in(0, &InputChannel::group), in(1, &InputChannel::group)), QVariantList {0, 8});
+        row("output group 9 ignored", Msg::OutGroup, filled(16, {{0, 9}}),
+            out(0, &OutputChannel::group), 0);
         row(
-                "input mode 3 ignored", Msg::InputMode, filled(16, {{0, 3}, {1, 2}}),
-                [](const ParameterMirror &m) {
-                    return QVariantList {m.inputs[0].inputMode, m.inputs[1].inputMode};
-                },
-                QVariantList {0, 2});
-        row(
-                "group 9 ignored", Msg::PreMixGroup, filled(16, {{0, 9}, {1, 8}}),
-                [](const ParameterMirror &m) {
-                    return QVariantList {m.inputs[0].group, m.inputs[1].group};
-                },
-                QVariantList {0, 8});
-        row(
-                "output group 9 ignored", Msg::OutGroup, filled(16, {{0, 9}}),
-                [](const ParameterMirror &m) { return QVariant(m.outputs[0].group); }, 0);
-        row(
-                "rail state 3 ignored", Msg::SysFaults, QByteArray::fromHex("0302000000"),
+                "rail state 3 ignored", Msg::SysFaults, hex("0302000000"),
                 [](const ParameterMirror &m) {
                     return QVariantList {m.device.faults[0], m.device.faults[1]};
                 },
                 QVariantList {1, 2});
-        row(
-                "sync status 3 ignored", Msg::SyncStatus, "\x03",
-                [](const ParameterMirror &m) { return QVariant(m.device.syncStatus); }, 0);
-        row(
-                "Dante clock state 12 keeps the state", Msg::DanteState3,
-                QByteArray::fromHex("020c"),
-                [](const ParameterMirror &m) {
-                    return QVariantList {m.dante.clockSource, m.dante.clockState};
-                },
-                QVariantList {2, 0});
+        row("sync status 3 ignored", Msg::SyncStatus, "\x03", get(D, &DeviceInfo::syncStatus), 0);
+        row("Dante clock state 12 keeps the state", Msg::DanteState3, hex("020c"),
+            all(get(&ParameterMirror::dante, &DanteState::clockSource),
+                get(&ParameterMirror::dante, &DanteState::clockState)),
+            QVariantList {2, 0});
     }
     void outOfRangeValuesAreClamped()
     {
         QFETCH(MessageId, id);
         QFETCH(QByteArray, payload);
-        QFETCH(Getter, stored);
+        QFETCH(Stored, stored);
         QFETCH(QVariant, expected);
         ParameterMirror m;
         applyReply(m, id, payload);

@@ -91,15 +91,6 @@ private slots:
         QCOMPARE(describe(build(tick, StatusPoll::LevelPreMix, 0)), expected);
     }
 
-    // The Level Pre Mix page, no dialog open: meters, system status, labels, data sync, the six
-    // pre-mix queries and the input modes.
-    void levelPreMixTickOrder()
-    {
-        const std::vector<StatusQuery> q = build(20, StatusPoll::LevelPreMix, 0);
-        QCOMPARE(q.size(), size_t(5 + 15 + 2 + 2 + 6 + 1));
-        QCOMPARE(describe(q), meters + ' ' + system + ' ' + labelsAndSync + ' ' + preMix);
-    }
-
     void modulePages_data()
     {
         QTest::addColumn<int>("module");
