@@ -29,10 +29,18 @@ inline void resetAppearance()
     ControlPalette::setDark(false);
 }
 
+// Where pictures are kept: the working directory the test started in, fixed at the first call
+// (a test that moves into a temporary directory calls it before).
+inline QDir pictureDirectory()
+{
+    static const QDir directory(QDir::currentPath());
+    return directory;
+}
+
 // Saves the picture and fails on a blank or nearly uniform one: nothing was drawn.
 inline void keepAndCheck(const QImage &image, const QString &name, int minimumColours)
 {
-    QVERIFY(image.save(QDir::current().absoluteFilePath(name)));
+    QVERIFY(image.save(pictureDirectory().absoluteFilePath(name)));
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)

@@ -136,6 +136,7 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    Screenshots::pictureDirectory(); // before the environment moves into a temporary directory
     return runAppTest<OverviewScreenshotTest>(argc, argv);
 }
 
