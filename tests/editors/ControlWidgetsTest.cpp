@@ -1,8 +1,6 @@
 #include "editors/controls/AlertWidget.h"
-#include "editors/controls/ComboBox.h"
 #include "editors/controls/GroupBox.h"
 #include "editors/controls/Knob.h"
-#include "editors/controls/Label.h"
 #include "editors/controls/MenuButton.h"
 #include "editors/controls/MixButton.h"
 #include "editors/controls/OverlayScrollArea.h"
@@ -30,6 +28,21 @@ void typeText(QWidget *widget, const QString &text)
     }
 }
 
+// A 1000 x 1000 content in a 200 x 200 overlay area, shown.
+struct ScrolledArea
+{
+    OverlayScrollArea area;
+    QWidget *content = new QWidget;
+
+    ScrolledArea()
+    {
+        content->resize(1000, 1000);
+        area.setWidget(content);
+        area.resize(200, 200);
+        area.show();
+    }
+};
+
 } // namespace
 
 class ControlWidgetsTest : public QObject
@@ -37,27 +50,30 @@ class ControlWidgetsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void mixCellsNameTheirPlaceForTheStyleSheet_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("desc");
-        const char *names[] = {"left",     "top",         "right",     "bottom",      "center",
-                               "left_top", "left_bottom", "right_top", "right_bottom"};
-        for (int code = 0; code < 9; ++code)
-            QTest::newRow(names[code]) << code << QString::fromLatin1(names[code]);
-    }
+    // The style sheet draws a matrix cell by the place named in its "desc" property.
     void mixCellsNameTheirPlaceForTheStyleSheet()
     {
-        QFETCH(int, code);
-        QFETCH(QString, desc);
+        const char *names[] = {"left",     "top",         "right",     "bottom",      "center",
+                               "left_top", "left_bottom", "right_top", "right_bottom"};
+        for (int code = 0; code < 9; ++code) {
+            const QString desc = QString::fromLatin1(names[code]);
+            MixButton cell;
+            cell.setPositionCode(code);
+            QCOMPARE(cell.property("desc").toString(), desc);
+            cell.setSelected(true);
+            QCOMPARE(cell.property("desc").toString(), desc + "_selected");
+            cell.setPositionCode(9); // unknown codes keep the style
+            QCOMPARE(cell.property("desc").toString(), desc + "_selected");
+        }
+
+        // Gains as the cell shows them: -56 dB and below read as off.
         MixButton cell;
-        cell.setPositionCode(code);
-        QCOMPARE(cell.property("desc").toString(), desc);
-        cell.setSelected(true);
-        QCOMPARE(cell.property("desc").toString(), desc + "_selected");
-        cell.setPositionCode(9); // unknown codes keep the style
-        QCOMPARE(cell.property("desc").toString(), desc + "_selected");
-        QCOMPARE(cell.positionCode(), code);
+        const QPair<int, const char *> gains[] = {
+                {10, "10"}, {-55, "-55"}, {-56, "-100"}, {-128, "-100"}};
+        for (const auto &gain : gains) {
+            cell.setGain(qint8(gain.first));
+            QCOMPARE(cell.text(), QLatin1String(gain.second));
+        }
     }
 
     void mixCellIsSelectedFirstAndSwitchedAfter()
@@ -74,8 +90,6 @@ private slots:
         QVERIFY(cell.isSelected());
         QVERIFY(!cell.isOn());
         QVERIFY(!cell.isChecked());
-        QVERIFY(!cell.isDown());
-        QCOMPARE(cell.property("desc").toString(), QStringLiteral("left_top_selected"));
 
         QTest::mouseClick(&cell, Qt::LeftButton);
         QTest::mouseClick(&cell, Qt::LeftButton);
@@ -100,19 +114,6 @@ private slots:
         QCOMPARE(entered.count(), 1);
     }
 
-    void mixCellShowsGains()
-    {
-        MixButton cell;
-        cell.setGain(10);
-        QCOMPARE(cell.text(), QStringLiteral("10"));
-        cell.setGain(-55);
-        QCOMPARE(cell.text(), QStringLiteral("-55"));
-        cell.setGain(-56);
-        QCOMPARE(cell.text(), QStringLiteral("-100"));
-        cell.setGain(-128);
-        QCOMPARE(cell.text(), QStringLiteral("-100"));
-    }
-
     void menuOpensBelowWhenItFitsOtherwiseAbove()
     {
         const QRect screen(0, 0, 1000, 800);
@@ -123,12 +124,7 @@ private slots:
 
     void menuKeysStepThroughTheActionsAndOffTheEnds()
     {
-        QCOMPARE(MenuButton::steppedIndex(-1, 3, 1), 0);
-        QCOMPARE(MenuButton::steppedIndex(-1, 3, -1), 2);
-        QCOMPARE(MenuButton::steppedIndex(1, 3, 1), 2);
-        QCOMPARE(MenuButton::steppedIndex(2, 3, 1), -1);
-        QCOMPARE(MenuButton::steppedIndex(0, 3, -1), -1);
-        QCOMPARE(MenuButton::steppedIndex(-1, 0, 1), -1);
+        QCOMPARE(MenuButton::steppedIndex(-1, 0, 1), -1); // an empty menu
 
         qRegisterMetaType<QAction *>();
         MenuButton button;
@@ -145,14 +141,13 @@ private slots:
         QCOMPARE(button.indicator()->property("highlighted").toBool(), true);
 
         QMenu *menu = button.popupMenu();
-        QTest::keyClick(menu, Qt::Key_Down);
-        QCOMPARE(menu->activeAction(), a);
-        QTest::keyClick(menu, Qt::Key_Down);
-        QCOMPARE(menu->activeAction(), b);
-        QTest::keyClick(menu, Qt::Key_Down);
-        QCOMPARE(menu->activeAction(), nullptr);
-        QTest::keyClick(menu, Qt::Key_Up);
-        QCOMPARE(menu->activeAction(), b);
+        const QPair<Qt::Key, QAction *> steps[] = {
+                {Qt::Key_Down, a}, {Qt::Key_Down, b},     {Qt::Key_Down, nullptr}, {Qt::Key_Up, b},
+                {Qt::Key_Up, a},   {Qt::Key_Up, nullptr}, {Qt::Key_Up, b}};
+        for (const auto &step : steps) {
+            QTest::keyClick(menu, step.first);
+            QCOMPARE(menu->activeAction(), step.second);
+        }
         QTest::keyClick(menu, Qt::Key_Return);
         QVERIFY(b->isChecked());
         QCOMPARE(triggered.count(), 1);
@@ -171,9 +166,7 @@ private slots:
         QVERIFY(!button.clearAction());
         button.setText("A");
         QAction *clear = button.clearAction();
-        QVERIFY(clear);
-        QVERIFY(clear->isCheckable());
-        QVERIFY(clear->isVisible());
+        QVERIFY(clear && clear->isCheckable() && clear->isVisible());
         QCOMPARE(clear->text(), QStringLiteral("Clear"));
         button.setText(QString());
         QVERIFY(!clear->isVisible());
@@ -183,30 +176,13 @@ private slots:
         QCOMPARE(button.popupMenu()->actions().count(clear), 1);
     }
 
-    void groupBoxLeavesClicksToItsParent()
+    // The overview's groups open the meter window on a double click (OverviewTest); a press
+    // goes on to the parent.
+    void groupBoxLeavesPressesToItsParent()
     {
         GroupBox box("Gate");
         box.resize(200, 100);
-        QSignalSpy doubled(&box, &GroupBox::doubleClicked);
         QVERIFY(!PointerEvents::press(&box, {50, 50}));
-        PointerEvents::mouse(&box, QEvent::MouseButtonDblClick, {50, 50});
-        QCOMPARE(doubled.count(), 1);
-    }
-
-    void comboBoxAndLabelReportPresses()
-    {
-        ComboBox combo;
-        combo.addItems({"1", "2"});
-        combo.show();
-        QSignalSpy pressed(&combo, &ComboBox::mousePressed);
-        QTest::mousePress(&combo, Qt::LeftButton);
-        QCOMPARE(pressed.count(), 1);
-        combo.hidePopup();
-
-        Label label("In 1");
-        QSignalSpy doubled(&label, &Label::mouseDoubleClicked);
-        QTest::mouseDClick(&label, Qt::LeftButton);
-        QCOMPARE(doubled.count(), 1);
     }
 
     void captionScrollsAndLoops()
@@ -227,10 +203,11 @@ private slots:
         caption.scrollTimerTimeout();
         QCOMPARE(caption.offset(), 0);
 
+        // The pointer over it holds it; hidden, it stays still even when the pointer leaves.
         QEvent enter(QEvent::Enter);
+        QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&caption, &enter);
         QVERIFY(!caption.isScrolling());
-        QEvent leave(QEvent::Leave);
         QApplication::sendEvent(&caption, &leave);
         QVERIFY(caption.isScrolling());
         caption.hide();
@@ -238,7 +215,7 @@ private slots:
         QApplication::sendEvent(&caption, &leave);
         QVERIFY(!caption.isScrolling());
 
-        caption.setVertical(true);
+        caption.setVertical(true); // scrolls by lines
         QCOMPARE(caption.period(), QFontMetrics(caption.font()).height());
     }
 
@@ -247,19 +224,17 @@ private slots:
         Knob knob;
         knob.setRange(0, 10);
         QPointer<TipBox> first = new TipBox(&knob, "Gain");
+        QLabel *detail = first->findChild<QLabel *>("tipBoxDetail");
+        first->show();
+        QVERIFY(!detail->isVisible()); // until there is a detail
+        first->setDetail("1000 Hz");
+        QVERIFY(detail->isVisible());
         QCOMPARE(TipBox::current(), first.data());
+
         QPointer<TipBox> second = new TipBox(&knob, "Gain", "3 dB");
         QCOMPARE(TipBox::current(), second.data());
         QVERIFY(!first->isVisible());
         QTRY_VERIFY(first.isNull()); // deleted on close
-
-        // Text size plus 80 x 16.
-        const QFontMetrics title(second->findChild<QLabel *>("tipBoxTitle")->font());
-        const QFontMetrics detail(second->findChild<QLabel *>("tipBoxDetail")->font());
-        QCOMPARE(second->size(),
-                 QSize(std::max(title.horizontalAdvance("Gain"), detail.horizontalAdvance("3 dB"))
-                               + 80,
-                       title.height() + 4 + detail.height() + 16));
 
         second->showAt(QPoint(10, 10), 0);
         QTest::keyClick(second, Qt::Key_Up); // goes on to the knob
@@ -274,27 +249,10 @@ private slots:
         QTRY_COMPARE(TipBox::current(), nullptr);
     }
 
-    void tipBoxDetailHiddenUntilSet()
-    {
-        QPointer<TipBox> tip = new TipBox(nullptr, "Frequency");
-        QLabel *detail = tip->findChild<QLabel *>("tipBoxDetail");
-        tip->show();
-        QVERIFY(!detail->isVisible());
-        tip->setDetail("1000 Hz");
-        QVERIFY(detail->isVisible());
-        TipBox::closeCurrent();
-        QTRY_VERIFY(tip.isNull());
-    }
-
     void alertEditCountsDeviceBytes()
     {
         AlertWidget alert;
-        QCOMPARE(alert.objectName(), QStringLiteral("AlertWidget"));
-        QVERIFY(alert.findChild<QWidget *>("contentWidget"));
         QLineEdit *edit = alert.addLineEdit(5);
-        QCOMPARE(edit->objectName(), QStringLiteral("alertWidgetEdit"));
-        QCOMPARE(alert.okButton()->objectName(), QStringLiteral("okButton"));
-        QCOMPARE(alert.okButton()->height(), 25);
         QCOMPARE(alert.cancelButton()->text(), QStringLiteral("Cancel"));
 
         typeText(edit, QStringLiteral("中文字")); // two bytes each
@@ -316,15 +274,10 @@ private slots:
 
     void overlayBarsFollowTheContent()
     {
-        OverlayScrollArea area;
-        auto *content = new QWidget;
-        content->resize(1000, 1000);
-        area.setWidget(content);
-        area.resize(200, 200);
-        area.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&area));
-        QScrollBar *vertical = area.verticalScrollBar();
-        QScrollBar *overlay = area.overlayVerticalBar();
+        ScrolledArea s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.area));
+        QScrollBar *vertical = s.area.verticalScrollBar();
+        QScrollBar *overlay = s.area.overlayVerticalBar();
         QVERIFY(!vertical->isVisible());
         QVERIFY(!overlay->isVisible());
         QCOMPARE(overlay->maximum(), vertical->maximum());
@@ -334,49 +287,46 @@ private slots:
         vertical->setValue(120);
         QCOMPARE(overlay->value(), 120);
         QVERIFY(overlay->isVisible());
-        QVERIFY(!area.overlayHorizontalBar()->isVisible());
+        QVERIFY(!s.area.overlayHorizontalBar()->isVisible());
         overlay->setValue(300);
         QCOMPARE(vertical->value(), 300);
-        QCOMPARE(content->y(), -300);
+        QCOMPARE(s.content->y(), -300);
 
-        area.resize(200, 150); // the ranges and steps follow
-        content->resize(1000, 400);
+        s.area.resize(200, 150); // the ranges and steps follow
+        s.content->resize(1000, 400);
         QTRY_COMPARE(overlay->maximum(), vertical->maximum());
         QTRY_COMPARE(overlay->pageStep(), vertical->pageStep());
 
-        area.hideTimerTimeout();
+        s.area.hideTimerTimeout();
         QVERIFY(!overlay->isVisible());
     }
 
     void contentScrollsByDragging()
     {
-        OverlayScrollArea area;
-        auto *content = new QWidget;
-        content->resize(1000, 1000);
-        area.setWidget(content);
-        area.resize(200, 200);
-        area.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&area));
-        area.horizontalScrollBar()->setValue(100);
-        area.verticalScrollBar()->setValue(100);
+        ScrolledArea s;
+        QVERIFY(QTest::qWaitForWindowExposed(&s.area));
+        QScrollBar *horizontal = s.area.horizontalScrollBar();
+        QScrollBar *vertical = s.area.verticalScrollBar();
+        horizontal->setValue(100);
+        vertical->setValue(100);
 
-        QWidget *viewport = area.viewport();
+        QWidget *viewport = s.area.viewport();
         PointerEvents::press(viewport, {100, 100});
         PointerEvents::move(viewport, {97, 95}); // under 10 px: not yet
-        QCOMPARE(area.verticalScrollBar()->value(), 100);
+        QCOMPARE(vertical->value(), 100);
         PointerEvents::move(viewport, {95, 85}); // scrolls with the pointer
-        QCOMPARE(area.verticalScrollBar()->value(), 110);
-        QCOMPARE(area.horizontalScrollBar()->value(), 102);
+        QCOMPARE(vertical->value(), 110);
+        QCOMPARE(horizontal->value(), 102);
         PointerEvents::release(viewport, {95, 85});
         PointerEvents::move(viewport, {10, 10});
-        QCOMPARE(area.verticalScrollBar()->value(), 110);
+        QCOMPARE(vertical->value(), 110);
 
-        area.setHorizontalScrollEnabled(false);
+        s.area.setHorizontalScrollEnabled(false);
         PointerEvents::press(viewport, {100, 100});
         PointerEvents::move(viewport, {80, 80});
         PointerEvents::release(viewport, {80, 80});
-        QCOMPARE(area.verticalScrollBar()->value(), 130);
-        QCOMPARE(area.horizontalScrollBar()->value(), 102);
+        QCOMPARE(vertical->value(), 130);
+        QCOMPARE(horizontal->value(), 102);
     }
 };
 

@@ -1,5 +1,4 @@
 #include "editors/controls/ComboBox.h"
-#include "editors/controls/ControlPalette.h"
 #include "editors/controls/DoubleSpinBox.h"
 #include "editors/controls/Fader.h"
 #include "editors/controls/GroupBox.h"
@@ -14,46 +13,23 @@
 #include "editors/controls/SpinBox.h"
 #include "editors/controls/TableWidget.h"
 
-#include <QFile>
+#include "editors/Screenshots.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QMenu>
-#include <QDir>
 #include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
 
-QString styleSheet(bool dark)
+// The main window's own sheet colours the page behind the controls.
+QString pageSheet(bool dark)
 {
-    QFile file(dark ? ":/qss/VexaTarnDark.qss" : ":/qss/VexaTarnLight.qss");
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("style sheet resource missing");
-    // The main window's own sheet colours the page behind the controls.
-    const QString page = dark ? "#controlsPanel { background: #1e2123; }"
-                                "#controlsPanel QLabel, #controlsPanel QGroupBox,"
-                                "#controlsPanel RotateText, #controlsPanel ScrollCaptionWidget"
-                                " { color: #d0d2d4; }"
-                              : "#controlsPanel { background: #e6e7e8; }"
-                                "#controlsPanel QLabel, #controlsPanel QGroupBox,"
-                                "#controlsPanel RotateText, #controlsPanel ScrollCaptionWidget"
-                                " { color: #2a2c2e; }";
-    return QString::fromUtf8(file.readAll()) + page;
-}
-
-QWidget *knobColumn(int sizeCode, int value, bool highlighted)
-{
-    auto *column = new QWidget;
-    auto *layout = new QVBoxLayout(column);
-    auto *knob = new Knob;
-    knob->setSizeCode(sizeCode);
-    knob->setRange(-20, 20);
-    knob->setValue(value);
-    knob->setHighlighted(highlighted);
-    layout->addWidget(knob, 0, Qt::AlignHCenter);
-    layout->addWidget(new Label(QString("%1 dB").arg(value)), 0, Qt::AlignHCenter);
-    return column;
+    return QStringLiteral("#controlsPanel { background: %1; } #controlsPanel QLabel, "
+                          "#controlsPanel QGroupBox, #controlsPanel RotateText, "
+                          "#controlsPanel ScrollCaptionWidget { color: %2; }")
+            .arg(dark ? "#1e2123" : "#e6e7e8", dark ? "#d0d2d4" : "#2a2c2e");
 }
 
 // Every control once, as the editors use them.
@@ -66,36 +42,40 @@ std::unique_ptr<QWidget> samplePanel()
 
     auto *knobs = new GroupBox("Knobs");
     auto *knobRow = new QHBoxLayout(knobs);
-    knobRow->addWidget(knobColumn(Knob::Smallest, -20, false));
-    knobRow->addWidget(knobColumn(Knob::Small, -6, false));
-    knobRow->addWidget(knobColumn(Knob::Normal, 6, true));
-    knobRow->addWidget(knobColumn(Knob::Large, 20, false));
+    const int knobValues[] = {-20, -6, 6, 20};
+    for (int code = Knob::Smallest; code <= Knob::Large; ++code) {
+        auto *column = new QVBoxLayout;
+        auto *knob = new Knob;
+        knob->setSizeCode(code);
+        knob->setRange(-20, 20);
+        knob->setValue(knobValues[code]);
+        knob->setHighlighted(code == Knob::Normal);
+        column->addWidget(knob, 0, Qt::AlignHCenter);
+        column->addWidget(new Label(QString("%1 dB").arg(knobValues[code])), 0, Qt::AlignHCenter);
+        knobRow->addLayout(column);
+    }
     grid->addWidget(knobs, 0, 0);
 
     auto *strip = new GroupBox("Faders and meters");
     auto *stripRow = new QHBoxLayout(strip);
     stripRow->addWidget(new RotateText("Input 1"));
-    auto *fader = new Fader;
-    fader->setFixedHeight(260);
-    stripRow->addWidget(fader);
-    auto *fine = new Fader;
-    fine->setDecimals(1);
-    fine->setValue(-12.5);
-    fine->setFixedHeight(260);
-    stripRow->addWidget(fine);
-    const int levels[] = {-40, -12, 0, 20};
-    for (int level : levels) {
+    for (int decimals : {0, 1}) {
+        auto *fader = new Fader;
+        fader->setDecimals(decimals);
+        fader->setValue(decimals ? -12.5 : 0);
+        fader->setFixedHeight(260);
+        stripRow->addWidget(fader);
+    }
+    for (int level : {-40, -12, 0, 20, 9}) {
         auto *meter = new Meter;
+        if (level == 9) { // a gain reduction meter
+            meter->setRange(0, 24);
+            meter->setReductionMode(true);
+        }
         meter->setLevel(level);
         meter->setFixedSize(12, 260);
         stripRow->addWidget(meter);
     }
-    auto *reduction = new Meter;
-    reduction->setRange(0, 24);
-    reduction->setReductionMode(true);
-    reduction->setLevel(9);
-    reduction->setFixedSize(12, 260);
-    stripRow->addWidget(reduction);
     grid->addWidget(strip, 0, 1, 2, 1);
 
     auto *matrix = new GroupBox("Matrix");
@@ -145,29 +125,13 @@ std::unique_ptr<QWidget> samplePanel()
     table->setRowCount(2);
     table->setColumnCount(3);
     table->setHorizontalHeaderLabels({"Name", "IP", "State"});
-    table->setItem(0, 0, new QTableWidgetItem("Hall"));
-    table->setItem(0, 1, new QTableWidgetItem("127.0.0.1"));
-    table->setItem(0, 2, new QTableWidgetItem("Online"));
+    const char *row[] = {"Hall", "127.0.0.1", "Online"};
+    for (int column = 0; column < 3; ++column)
+        table->setItem(0, column, new QTableWidgetItem(row[column]));
     table->setFixedHeight(90);
     form->addWidget(table, 3, 0, 1, 2);
     grid->addWidget(misc, 2, 0, 1, 2);
     return panel;
-}
-
-// A blank or nearly uniform picture means nothing was drawn.
-bool looksDrawn(const QImage &image, QString *why)
-{
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    }
-    int most = 0;
-    for (int n : counts)
-        most = std::max(most, n);
-    const double share = double(most) / (image.width() * image.height());
-    *why = QString("%1 colours, the commonest covers %2 %").arg(counts.size()).arg(share * 100);
-    return counts.size() > 200 && share < 0.9;
 }
 
 } // namespace
@@ -192,24 +156,17 @@ private slots:
     void samplePanelIsDrawnInBothAppearances()
     {
         QFETCH(bool, dark);
-        ControlPalette::setDark(dark);
-        qApp->setStyleSheet(styleSheet(dark));
+        Screenshots::applyAppearance(dark, pageSheet(dark));
         std::unique_ptr<QWidget> panel = samplePanel();
         panel->show();
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
 
         const QImage shot = panel->grab().toImage();
-        const QString name = dark ? "controls-dark.png" : "controls-light.png";
-        // Kept in the test's working directory, to look at.
-        QVERIFY(shot.save(QDir::current().absoluteFilePath(name)));
-
-        QString why;
-        QVERIFY2(looksDrawn(shot, &why), qPrintable(why));
+        Screenshots::keepAndCheck(shot, dark ? "controls-dark.png" : "controls-light.png", 200);
         // The page behind the controls follows the appearance.
         const QColor page = shot.pixel(2, 2);
         QVERIFY2(dark ? page.lightness() < 80 : page.lightness() > 180, qPrintable(page.name()));
-        qApp->setStyleSheet(QString());
-        ControlPalette::setDark(false);
+        Screenshots::resetAppearance();
     }
 };
 

@@ -65,41 +65,32 @@ private slots:
         QCOMPARE(counter.paints, 2);
     }
 
-    void fractionsStayInsideTheMeter_data()
-    {
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<double>("fraction");
-        QTest::addColumn<double>("zero");
-        QTest::newRow("floor") << -40 << 24 << -40 << 0.0 << 0.375;
-        QTest::newRow("0 dB") << -40 << 24 << 0 << 0.625 << 0.375;
-        QTest::newRow("top") << -40 << 24 << 24 << 1.0 << 0.375;
-        QTest::newRow("all below 0 dB") << -60 << -10 << -35 << 0.5 << 0.0;
-        QTest::newRow("all above 0 dB") << 10 << 30 << 20 << 0.5 << 1.0;
-        QTest::newRow("empty") << 5 << 5 << 5 << 0.0 << 0.0;
-    }
     void fractionsStayInsideTheMeter()
     {
-        QFETCH(int, minimum);
-        QFETCH(int, maximum);
-        QFETCH(int, level);
-        QFETCH(double, fraction);
-        QFETCH(double, zero);
-        MeterState state;
-        state.setRange(minimum, maximum);
-        state.setLevel(level);
-        QCOMPARE(state.fraction(), fraction);
-        QCOMPARE(state.zeroFromTop(), zero);
+        const struct
+        {
+            int minimum, maximum, level;
+            double fraction, zero;
+        } cases[] = {{-40, 24, -40, 0.0, 0.375}, {-40, 24, 0, 0.625, 0.375},
+                     {-40, 24, 24, 1.0, 0.375},  {-60, -10, -35, 0.5, 0.0}, // all below 0 dB
+                     {10, 30, 20, 0.5, 1.0}, // all above 0 dB
+                     {5, 5, 5, 0.0, 0.0}}; // an empty range
+        for (const auto &c : cases) {
+            MeterState state;
+            state.setRange(c.minimum, c.maximum);
+            state.setLevel(c.level);
+            QCOMPARE(state.fraction(), c.fraction);
+            QCOMPARE(state.zeroFromTop(), c.zero);
 
-        Meter meter; // paints without a warning or a division by zero
-        meter.setRange(minimum, maximum);
-        meter.setLevel(level);
-        meter.resize(12, 100);
-        QVERIFY(!meter.grab().isNull());
+            Meter meter; // paints without a warning or a division by zero
+            meter.setRange(c.minimum, c.maximum);
+            meter.setLevel(c.level);
+            meter.resize(12, 100);
+            QVERIFY(!meter.grab().isNull());
+        }
     }
 
-    void litPartRisesFromTheBottom()
+    void litPartRisesFromTheBottomReductionFromTheTop()
     {
         ControlPalette::setDark(true);
         Meter meter;
@@ -121,19 +112,14 @@ private slots:
         meter.setEnabled(false); // a disabled meter draws nothing of its own
         QVERIFY(colourAt(meter, 0, 50) != ControlPalette::dark().meterFrame);
         QCOMPARE(colourAt(meter, 6, 60), colourAt(meter, 6, 40));
-        ControlPalette::setDark(false);
-    }
 
-    void reductionBarGrowsFromTheTop()
-    {
-        Meter meter;
-        meter.resize(12, 100);
+        meter.setEnabled(true);
         meter.setRange(0, 20);
         meter.setReductionMode(true);
         meter.setLevel(10);
-        const QColor background = ControlPalette::light().meterBackground;
         QVERIFY(colourAt(meter, 6, 20) != background);
         QCOMPARE(colourAt(meter, 6, 80), background);
+        ControlPalette::setDark(false);
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/chain/ChannelStripWidget.h"
+#include "editors/chain/ModuleWidget.h"
 #include "link/Frame.h"
 #include "link/FrameReassembler.h"
 
@@ -26,6 +27,20 @@ template<typename T> T *control(const ChannelStripWidget *strip, int channel, co
             return candidate;
     }
     return nullptr;
+}
+
+// The channel strip editor of a page, built if it was not yet.
+inline ChannelStripWidget *strip(ModuleWidget &module, int page)
+{
+    return qobject_cast<ChannelStripWidget *>(module.page(page));
+}
+
+// The channel's name as its column shows it.
+inline QString channelName(const ChannelStripWidget *strip, int channel)
+{
+    return strip->channelWidget(channel)
+            ->findChild<QLineEdit *>(QStringLiteral("appearanceAsLabel"))
+            ->text();
 }
 
 // The mode button with the given text ("Mic", "Line", "USB") of an input.

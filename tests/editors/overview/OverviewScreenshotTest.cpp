@@ -1,14 +1,13 @@
 #include "app/AppTestEnvironment.h"
 #include "app/Resources.h"
-#include "editors/controls/ControlPalette.h"
 #include "editors/overview/MeterDialog.h"
 #include "editors/overview/OverviewWidget.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "support/TestLinkEnvironment.h"
 
-#include <QFile>
-#include <QHash>
+#include "editors/Screenshots.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QVBoxLayout>
@@ -16,16 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-void applyAppearance(bool dark)
-{
-    ControlPalette::setDark(dark);
-    QFile file(dark ? QStringLiteral(":/qss/VexaTarnDark.qss")
-                    : QStringLiteral(":/qss/VexaTarnLight.qss"));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("style sheet resource missing");
-    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
-}
 
 // A connected processor as the overview sees it: versions, Dante, load, and levels that move
 // from frame to frame like programme material.
@@ -66,27 +55,6 @@ void syncAll(OverviewWidget &overview)
         overview.syncFromModel(id.type, id.subType, id.funcId, 255, 255);
 }
 
-// A blank or nearly uniform picture means nothing was drawn.
-bool looksDrawn(const QImage &image, QString *why)
-{
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    }
-    int most = 0;
-    for (int n : counts)
-        most = std::max(most, n);
-    const double share = double(most) / (image.width() * image.height());
-    *why = QString("%1 colours, the commonest covers %2 %").arg(counts.size()).arg(share * 100);
-    return counts.size() > 100 && share < 0.9;
-}
-
-void keep(const QImage &shot, const QString &name)
-{
-    QVERIFY(shot.save(QDir::current().absoluteFilePath(name)));
-}
-
 } // namespace
 
 class OverviewScreenshotTest : public QObject
@@ -109,7 +77,7 @@ private slots:
     void overviewAndMeterWindowAreDrawn()
     {
         QFETCH(bool, dark);
-        applyAppearance(dark);
+        Screenshots::applyAppearance(dark);
         FakeClock clock;
         DataModel model(testLinkSettings(), testLinkEnvironment(clock, QStringLiteral(":memory:")));
         model.setDanteChannelNames(0xF0, 0xF0);
@@ -140,13 +108,8 @@ private slots:
         }
         const QString appearance = dark ? QStringLiteral("dark") : QStringLiteral("light");
         const QImage overviewShot = window.grab().toImage();
-        const QImage metersShot = meters->grab().toImage();
-        keep(overviewShot, QStringLiteral("overview-%1.png").arg(appearance));
-        keep(metersShot, QStringLiteral("meters-%1.png").arg(appearance));
-
-        QString why;
-        QVERIFY2(looksDrawn(overviewShot, &why), qPrintable(why));
-        QVERIFY2(looksDrawn(metersShot, &why), qPrintable(why));
+        Screenshots::keepAndCheck(overviewShot, "overview-" + appearance + ".png", 100);
+        Screenshots::keepAndCheck(meters->grab().toImage(), "meters-" + appearance + ".png", 100);
         // The background follows the appearance.
         const QColor page = overviewShot.pixel(2, 2);
         QVERIFY2(dark ? page.lightness() < 80 : page.lightness() > 180, qPrintable(page.name()));
@@ -167,13 +130,13 @@ private slots:
             overview->meterRangeShortcutActivated();
             QCoreApplication::processEvents();
         }
-        qApp->setStyleSheet(QString());
-        ControlPalette::setDark(false);
+        Screenshots::resetAppearance();
     }
 };
 
 int main(int argc, char *argv[])
 {
+    Screenshots::pictureDirectory(); // before the environment moves into a temporary directory
     return runAppTest<OverviewScreenshotTest>(argc, argv);
 }
 
