@@ -4,10 +4,10 @@
 #include "MainMenuBar.h"
 #include "SplashScreen.h"
 #include "editors/chain/ModuleWidget.h"
+#include "editors/controls/MessageBox.h"
 #include "editors/overview/OverviewWidget.h"
 #include "link/panel/DeviceListDialog.h"
 #include "link/panel/DeviceWidget.h"
-#include "editors/controls/MessageBox.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 

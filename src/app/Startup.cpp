@@ -8,8 +8,8 @@
 #include "model/DataModel.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QTextCodec>
+#include <QTimer>
 #include <QWindow>
 
 #include <cstdio>

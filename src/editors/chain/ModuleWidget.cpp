@@ -213,24 +213,42 @@ bool ModuleWidget::hasChannelSelector(int page)
 QString ModuleWidget::pageTitle(int index)
 {
     switch (index) {
-    case InSetupPage: return tr("In Setup");
-    case GatePage: return tr("Gate");
-    case AgcPage: return tr("AGC");
-    case FeedbackPage: return tr("Feedback");
-    case InFilterPage: return tr("In Filter");
-    case InLimiterPage: return tr("In Limiter");
-    case InDelayPage: return tr("In Delay");
-    case AncPage: return tr("ANC");
-    case AecPage: return tr("AEC");
-    case LevelPreMixPage: return tr("Level Pre Mix");
-    case MatrixPage: return tr("Matrix");
-    case AutoMixerPage: return tr("Auto Mixer");
-    case SignalGeneratorPage: return tr("Signal Generator");
-    case OutLevelPage: return tr("Out Level");
-    case OutFilterPage: return tr("Out Filter");
-    case OutLimiterPage: return tr("Out Limiter");
-    case OutDelayPage: return tr("Out Delay");
-    default: return QString();
+    case InSetupPage:
+        return tr("In Setup");
+    case GatePage:
+        return tr("Gate");
+    case AgcPage:
+        return tr("AGC");
+    case FeedbackPage:
+        return tr("Feedback");
+    case InFilterPage:
+        return tr("In Filter");
+    case InLimiterPage:
+        return tr("In Limiter");
+    case InDelayPage:
+        return tr("In Delay");
+    case AncPage:
+        return tr("ANC");
+    case AecPage:
+        return tr("AEC");
+    case LevelPreMixPage:
+        return tr("Level Pre Mix");
+    case MatrixPage:
+        return tr("Matrix");
+    case AutoMixerPage:
+        return tr("Auto Mixer");
+    case SignalGeneratorPage:
+        return tr("Signal Generator");
+    case OutLevelPage:
+        return tr("Out Level");
+    case OutFilterPage:
+        return tr("Out Filter");
+    case OutLimiterPage:
+        return tr("Out Limiter");
+    case OutDelayPage:
+        return tr("Out Delay");
+    default:
+        return QString();
     }
 }
 
