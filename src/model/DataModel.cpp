@@ -1,5 +1,10 @@
 #include "DataModel.h"
 
+#include "model/MessageCatalogue.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
 namespace {
 DataModel *g_instance = nullptr;
 }
@@ -15,6 +20,10 @@ DataModel::DataModel(const LinkSettings &settings, LinkEnvironment environment, 
     if (!g_instance)
         g_instance = this;
     startDeviceLink(environment);
+    // A language switch reaches the application object first: the default channel names follow
+    // it before the views redraw.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->installEventFilter(this);
     m_timer.setInterval(10);
     connect(&m_timer, &QTimer::timeout, this, &DataModel::timeout);
     m_timer.start();
@@ -34,4 +43,15 @@ DataModel::~DataModel()
 DataModel *DataModel::instance()
 {
     return g_instance;
+}
+
+bool DataModel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
+        m_mirror.retranslateDefaultNames();
+        // Shown wherever labels are: redrawn as after a label report for every channel.
+        announce(Msg::InputLabels);
+        announce(Msg::OutputLabels);
+    }
+    return QObject::eventFilter(watched, event);
 }

@@ -179,6 +179,9 @@ signals:
     void deviceListRunTimeChanged(uint index, uint run, uint total);
     void deviceListDeviceIDChanged(uint index, uint deviceId);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // ---- transport ----
     void dispatch(const ReceivedFrame &frame);

@@ -30,25 +30,33 @@ QString danteName(const char *text, int number)
 
 ParameterMirror::ParameterMirror()
 {
+    retranslateDefaultNames();
+}
+
+void ParameterMirror::setDanteChannelNames(quint16 danteInputMask, quint16 danteOutputMask)
+{
+    m_danteInputMask = danteInputMask;
+    m_danteOutputMask = danteOutputMask;
+    retranslateDefaultNames();
+}
+
+void ParameterMirror::retranslateDefaultNames()
+{
     for (int i = 0; i < ChannelCount; ++i) {
         inputs[size_t(i)].defaultName = inputName(i);
         outputs[size_t(i)].defaultName = outputName(i);
     }
     inputs[UsbChannel].defaultName = QCoreApplication::translate("ParameterMirror", "USB Play");
     outputs[UsbChannel].defaultName = QCoreApplication::translate("ParameterMirror", "USB Rec");
-}
-
-void ParameterMirror::setDanteChannelNames(quint16 danteInputMask, quint16 danteOutputMask)
-{
     for (int i = FirstDanteChannel; i <= LastDanteChannel; ++i) {
         const quint16 bit = quint16(1u << (i - 8));
         const int danteNumber = i - 11;
-        inputs[size_t(i)].defaultName = (danteInputMask & bit)
-                ? danteName(QT_TRANSLATE_NOOP("ParameterMirror", "RX %1"), danteNumber)
-                : inputName(i);
-        outputs[size_t(i)].defaultName = (danteOutputMask & bit)
-                ? danteName(QT_TRANSLATE_NOOP("ParameterMirror", "TX %1"), danteNumber)
-                : outputName(i);
+        if (m_danteInputMask & bit)
+            inputs[size_t(i)].defaultName =
+                    danteName(QT_TRANSLATE_NOOP("ParameterMirror", "RX %1"), danteNumber);
+        if (m_danteOutputMask & bit)
+            outputs[size_t(i)].defaultName =
+                    danteName(QT_TRANSLATE_NOOP("ParameterMirror", "TX %1"), danteNumber);
     }
 }
 

@@ -52,6 +52,8 @@ struct ParameterMirror
     // Default names of inputs and outputs 13..16: Dante receive and transmit channels where the
     // Dante masks say so (bit i stands for channel index 8 + i), plain names otherwise.
     void setDanteChannelNames(quint16 danteInputMask, quint16 danteOutputMask);
+    // The default names again, in the language installed now.
+    void retranslateDefaultNames();
 
     // Channel counts and Dante support of one of the five channel configurations, used until the
     // device reports its own.
@@ -68,4 +70,8 @@ struct ParameterMirror
     // Whether every clamped or enumerated field lies within its range. Replies can never move a
     // field outside; the fuzzers check it after every input.
     bool isWithinRanges() const;
+
+private:
+    quint16 m_danteInputMask = 0;
+    quint16 m_danteOutputMask = 0;
 };

@@ -4,6 +4,7 @@
 #include "app/MainMenuBar.h"
 #include "app/SyncRouter.h"
 #include "app/SystemSettings.h"
+#include "editors/chain/LevelWidget.h"
 #include "editors/controls/MessageBox.h"
 #include "link/Frame.h"
 #include "model/DataModel.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QHostAddress>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -359,8 +361,19 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(shell.window->windowTitle(), QStringLiteral("Matrix CHT"));
 
+        // Default channel names follow the language.
+        const auto stripName = [&shell](int channel) {
+            return shell.window->findChild<LevelWidget *>()
+                    ->channelWidget(channel)
+                    ->findChild<QLineEdit *>(QStringLiteral("appearanceAsLabel"))
+                    ->text();
+        };
+        QCOMPARE(stripName(0), QCoreApplication::translate("ParameterMirror", "IN %1").arg(1));
+        QVERIFY(stripName(0) != QLatin1String("IN 1"));
+
         shell.choice("languageMenu", "2")->trigger();
         QCoreApplication::processEvents();
+        QCOMPARE(stripName(0), QStringLiteral("IN 1"));
         QCOMPARE(shell.window->windowTitle(), QStringLiteral("Matrix Control"));
         QCOMPARE(shell.menuEntry("systemResetAction")->text(), QStringLiteral("System Reset"));
         QCOMPARE(box->windowTitle(), QStringLiteral("Device Fault"));

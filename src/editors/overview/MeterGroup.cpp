@@ -234,4 +234,6 @@ void MeterGroup::showEvent(QShowEvent *event)
 void MeterGroup::retranslate()
 {
     m_columns[PairColumn].caption->setText(isInput() ? tr("Play") : tr("Rec"));
+    for (int channel = AlwaysShown; channel < Channels; ++channel) // the Dante captions
+        m_columns[size_t(channel)].caption->setText(captionOf(channel));
 }
