@@ -5,8 +5,9 @@
 
 int main(int argc, char *argv[])
 {
-    // Help, the version and a bad address are answered without a window system.
-    {
+    // Help, the version and a bad address are answered without a window system. A start
+    // without arguments has nothing to answer.
+    if (argc > 1) {
         QCoreApplication early(argc, argv);
         const CommandLine::Result commandLine =
                 CommandLine::parse(QCoreApplication::arguments(), CommandLine::Pass::Early);
