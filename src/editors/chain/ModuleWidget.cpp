@@ -146,11 +146,10 @@ QWidget *ModuleWidget::page(int index)
         m_stack->setCurrentIndex(index);
     // A strip built now reads the mirror itself; the channel configuration it missed is handed
     // over here.
-    if (m_channelConfig) {
-        if (auto *strip = qobject_cast<ChannelStripWidget *>(page))
-            strip->applyChannelConfig(m_channelConfig->input, m_channelConfig->output,
-                                      m_channelConfig->danteInput, m_channelConfig->danteOutput);
-    }
+    auto *strip = qobject_cast<ChannelStripWidget *>(page);
+    if (strip && m_channelConfig)
+        strip->applyChannelConfig(m_channelConfig->input, m_channelConfig->output,
+                                  m_channelConfig->danteInput, m_channelConfig->danteOutput);
     return page;
 }
 
@@ -274,14 +273,16 @@ void ModuleWidget::stackedButtonClicked(int page)
     if (page < 0 || page >= PageCount)
         return;
     m_model->setCurrentModule(page);
-    // The editors with a channel selector arrive with their own issue; until then their poll
-    // reads the first channel.
+    // The pages with a channel selector show placeholders in this version; their poll reads
+    // the first channel.
     if (hasChannelSelector(page))
         m_model->setCurrentChannel(0);
     m_buttons->button(page)->setChecked(true);
+    // A page built now has just read the mirror; one built before catches up.
+    const bool built = isPageBuilt(page);
     QWidget *shown = this->page(page);
     m_stack->setCurrentIndex(page);
-    if (auto *strip = qobject_cast<ChannelStripWidget *>(shown))
+    if (auto *strip = qobject_cast<ChannelStripWidget *>(shown); strip && built)
         strip->refresh();
 }
 
