@@ -190,8 +190,10 @@ private slots:
         QTRY_COMPARE(playList.size(), usb.playList().size());
         for (int i = 0; i < usb.playList().size(); ++i)
             QCOMPARE(playList.value(i), usb.playList()[i].name);
+        // The record list comes in replies of its own, after the play list.
         for (const sim::SimUsb::File &file : usb.recordList())
-            QVERIFY(recordList.contains(QStringLiteral("%1 %2").arg(file.seconds).arg(file.name)));
+            QTRY_VERIFY(
+                    recordList.contains(QStringLiteral("%1 %2").arg(file.seconds).arg(file.name)));
     }
 
     // Each row changes the whole processor to the other variant first.
