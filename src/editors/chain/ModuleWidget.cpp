@@ -289,7 +289,8 @@ void ModuleWidget::stackedButtonClicked(int page)
 void ModuleWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask, quint32 danteInputMask,
                                       quint32 danteOutputMask)
 {
-    m_channelConfig = ChannelConfig {inputMask, outputMask, danteInputMask, danteOutputMask};
+    m_channelConfig =
+            SystemSettings::ChannelMasks {inputMask, outputMask, danteInputMask, danteOutputMask};
     forEachStrip([=](ChannelStripWidget *strip) {
         strip->applyChannelConfig(inputMask, outputMask, danteInputMask, danteOutputMask);
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FirmwareVersion.h"
+#include "app/SystemSettings.h"
 
 #include <QWidget>
 
@@ -102,14 +103,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    struct ChannelConfig
-    {
-        quint32 input;
-        quint32 output;
-        quint32 danteInput;
-        quint32 danteOutput;
-    };
-
     QWidget *createPage(int index);
     // The editor of a page, once page() has built it.
     template<typename Editor> Editor *built(int index, Editor *const &editor)
@@ -144,5 +137,5 @@ private:
 
     FirmwareFeatures m_features;
     // The channel configuration last handed over, for the pages built after it.
-    std::optional<ChannelConfig> m_channelConfig;
+    std::optional<SystemSettings::ChannelMasks> m_channelConfig;
 };

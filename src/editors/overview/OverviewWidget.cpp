@@ -289,7 +289,8 @@ void OverviewWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask,
 {
     m_inputGroup->applyChannelMasks(inputMask, danteInputMask);
     m_outputGroup->applyChannelMasks(outputMask, danteOutputMask);
-    m_channelConfig = {inputMask, outputMask, danteInputMask, danteOutputMask};
+    m_channelConfig =
+            SystemSettings::ChannelMasks {inputMask, outputMask, danteInputMask, danteOutputMask};
     if (m_meterDialog)
         m_meterDialog->applyChannelConfig(inputMask, outputMask, danteInputMask, danteOutputMask);
 }
@@ -306,7 +307,7 @@ MeterDialog *OverviewWidget::meterDialog()
     if (m_meterDialog->meterFloor() != m_floor)
         m_meterDialog->meterRangeShortcutActivated();
     if (m_channelConfig) {
-        const ChannelConfig &config = *m_channelConfig;
+        const SystemSettings::ChannelMasks &config = *m_channelConfig;
         m_meterDialog->applyChannelConfig(config.input, config.output, config.danteInput,
                                           config.danteOutput);
     }

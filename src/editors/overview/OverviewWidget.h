@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SystemSettings.h"
 #include "editors/overview/MeterGroup.h"
 
 #include <QWidget>
@@ -77,13 +78,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    struct ChannelConfig
-    {
-        quint32 input;
-        quint32 output;
-        quint32 danteInput;
-        quint32 danteOutput;
-    };
     struct InfoRow
     {
         QLabel *name = nullptr;
@@ -108,5 +102,5 @@ private:
     QShortcut *m_muteShortcut = nullptr;
     MeterDialog *m_meterDialog = nullptr;
     // The channel configuration last handed over, for a meter window built after it.
-    std::optional<ChannelConfig> m_channelConfig;
+    std::optional<SystemSettings::ChannelMasks> m_channelConfig;
 };
