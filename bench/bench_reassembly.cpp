@@ -2,7 +2,7 @@
 // 1 MiB and 2 MiB of garbage (linear: the ratio stays near 2).
 #include "RatioReporter.h"
 
-#include "link/FrameReassembler.h"
+#include "wire/FrameReassembler.h"
 
 #include <cstring>
 #include <random>

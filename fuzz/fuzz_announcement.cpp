@@ -7,7 +7,7 @@
 //   0xFC: network change, index byte + 12 bytes         0xFB: remove, index byte
 //   else: that many bytes follow
 // then one byte for the receiving interface.
-#include "link/ByteReader.h"
+#include "wire/ByteReader.h"
 #include "model/DataModel.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 // So that every handler also sees arbitrary payloads of every length (not only those that happen
 // to form frames), the input is handed once more as the payload of one reply whose identity the
 // second to fourth bytes choose. fuzz_receive.dict holds the catalogue's identities.
-#include "link/FrameReassembler.h"
+#include "wire/FrameReassembler.h"
 #include "model/DataModel.h"
 #include "model/ReplyHandler.h"
 

@@ -2,7 +2,7 @@
 
 #include "SimStore.h"
 
-#include "link/ByteWriter.h"
+#include "wire/ByteWriter.h"
 
 namespace sim {
 

@@ -2,7 +2,7 @@
 
 #include "MessageRow.h"
 
-#include "link/MessageId.h"
+#include "wire/MessageId.h"
 
 #include <QByteArray>
 #include <QVector>

@@ -1,6 +1,6 @@
 #include "NetworkCommand.h"
 
-#include "link/ByteReader.h"
+#include "wire/ByteReader.h"
 
 namespace sim {
 

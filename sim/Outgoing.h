@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/MessageId.h"
+#include "wire/MessageId.h"
 
 #include <QByteArray>
 

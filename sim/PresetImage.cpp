@@ -2,8 +2,8 @@
 
 #include "Crc32.h"
 
-#include "link/ByteReader.h"
-#include "link/ByteWriter.h"
+#include "wire/ByteReader.h"
+#include "wire/ByteWriter.h"
 
 namespace sim {
 

@@ -2,8 +2,8 @@
 
 #include "PresetImage.h"
 
-#include "link/ByteReader.h"
-#include "link/ByteWriter.h"
+#include "wire/ByteReader.h"
+#include "wire/ByteWriter.h"
 
 namespace sim {
 

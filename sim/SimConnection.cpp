@@ -3,7 +3,7 @@
 #include "SimDevice.h"
 #include "SimLog.h"
 
-#include "link/Frame.h"
+#include "wire/Frame.h"
 
 #include <QTcpSocket>
 

@@ -2,8 +2,8 @@
 
 #include "SimSession.h"
 
-#include "link/Clock.h"
-#include "link/FrameReassembler.h"
+#include "wire/Clock.h"
+#include "wire/FrameReassembler.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "SimDante.h"
 
-#include "link/ByteWriter.h"
+#include "wire/ByteWriter.h"
 
 #include <cstring>
 

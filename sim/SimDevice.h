@@ -6,7 +6,7 @@
 #include "SimSession.h"
 #include "SimStore.h"
 
-#include "link/Clock.h"
+#include "wire/Clock.h"
 
 #include <QHostAddress>
 #include <QObject>

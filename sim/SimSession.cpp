@@ -3,7 +3,7 @@
 #include "MessageTable.h"
 #include "SimStore.h"
 
-#include "link/Frame.h"
+#include "wire/Frame.h"
 
 namespace sim {
 

@@ -5,7 +5,7 @@
 #include "SimFaults.h"
 #include "UpgradeReceiver.h"
 
-#include "link/MessageId.h"
+#include "wire/MessageId.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "SimUsb.h"
 
-#include "link/ByteReader.h"
+#include "wire/ByteReader.h"
 
 namespace sim {
 

@@ -1,7 +1,7 @@
 #include "UpgradeReceiver.h"
 
-#include "link/ByteReader.h"
-#include "link/ByteWriter.h"
+#include "wire/ByteReader.h"
+#include "wire/ByteWriter.h"
 
 namespace sim {
 

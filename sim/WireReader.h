@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/ByteReader.h"
+#include "wire/ByteReader.h"
 
 #include <QtGlobal>
 

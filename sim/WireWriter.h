@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/ByteWriter.h"
+#include "wire/ByteWriter.h"
 
 #include <QtGlobal>
 

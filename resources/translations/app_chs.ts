@@ -224,15 +224,4 @@
         <translation>软件版本</translation>
     </message>
 </context>
-<context>
-    <name>SystemSettings</name>
-    <message>
-        <source>Digital Audio Processor S</source>
-        <translation>数字音频处理器</translation>
-    </message>
-    <message>
-        <source>Digital Audio Processor T</source>
-        <translation>數位音訊處理器</translation>
-    </message>
-</context>
 </TS>

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "SystemSettings.h"
+#include "settings/SystemSettings.h"
 #include "model/DataModel.h"
 
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #include "DeviceVersionSelectionDialog.h"
 
-#include "SystemSettings.h"
+#include "settings/SystemSettings.h"
 
 #include <QCheckBox>
 #include <QEvent>

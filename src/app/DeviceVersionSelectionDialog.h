@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialog.h"
+#include "widgets/Dialog.h"
 
 class QCheckBox;
 class QPushButton;

@@ -1,8 +1,8 @@
 #include "MainMenuBar.h"
 
-#include "AppLog.h"
-#include "SystemSettings.h"
-#include "editors/controls/MessageBox.h"
+#include "wire/AppLog.h"
+#include "settings/SystemSettings.h"
+#include "widgets/MessageBox.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -4,10 +4,10 @@
 #include "MainMenuBar.h"
 #include "SplashScreen.h"
 #include "editors/chain/ModuleWidget.h"
-#include "editors/controls/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "editors/overview/OverviewWidget.h"
-#include "link/panel/DeviceListDialog.h"
-#include "link/panel/DeviceWidget.h"
+#include "panel/DeviceListDialog.h"
+#include "panel/DeviceWidget.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 
@@ -498,7 +498,7 @@ OverviewWidget *MainWindow::createOverview(QWidget *parent)
 
 ModuleWidget *MainWindow::createModuleArea(QWidget *parent)
 {
-    auto *modules = new ModuleWidget(m_model, parent);
+    auto *modules = new ModuleWidget(m_model, parent, &SplashScreen::reportProgress);
     connect(&m_router, &SyncRouter::moduleMessage, modules, &ModuleWidget::syncFromModel);
     connect(this, &MainWindow::channelMasksChanged, modules, &ModuleWidget::applyChannelConfig);
     return modules;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SyncRouter.h"
-#include "SystemSettings.h"
+#include "settings/SystemSettings.h"
 
 #include <QMainWindow>
 

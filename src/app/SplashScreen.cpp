@@ -1,6 +1,6 @@
 #include "SplashScreen.h"
 
-#include "SystemSettings.h"
+#include "settings/SystemSettings.h"
 
 #include <QBitmap>
 #include <QCoreApplication>

@@ -4,7 +4,8 @@
 #include "FocusProxyStyle.h"
 #include "MainWindow.h"
 #include "SplashScreen.h"
-#include "SystemSettings.h"
+#include "Appearance.h"
+#include "settings/SystemSettings.h"
 #include "model/DataModel.h"
 
 #include <QApplication>
@@ -71,6 +72,7 @@ int Startup::run(const CommandLine::Result &commandLine)
     // "预设.pst" under garbled bytes. Texts on the wire and in cfg.ini use GBK explicitly.
 
     SystemSettings settings;
+    Appearance appearance(&settings);
     StartupCursor cursor;
 
     auto splash = std::make_unique<SplashScreen>(SplashScreen::plate(settings.dark() == 1),

@@ -1,7 +1,7 @@
 #include "DeviceRegistry.h"
 
-#include "LinkLog.h"
-#include "LocalText.h"
+#include "wire/LinkLog.h"
+#include "wire/LocalText.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "Discovery.h"
 
-#include "ByteWriter.h"
+#include "wire/ByteWriter.h"
 
 namespace Discovery {
 

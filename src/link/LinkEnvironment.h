@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "wire/Clock.h"
 #include "DeviceRegistry.h"
 #include "NetworkInterfaceProvider.h"
 

@@ -1,8 +1,8 @@
 #include "UdpBrowsingPacket.h"
 
-#include "ByteReader.h"
-#include "ByteWriter.h"
-#include "LocalText.h"
+#include "wire/ByteReader.h"
+#include "wire/ByteWriter.h"
+#include "wire/LocalText.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/MessageId.h"
-#include "link/WriteThrottle.h"
+#include "wire/MessageId.h"
+#include "model/WriteThrottle.h"
 
 // While the user is still making a write, the device's echo of it (and replies to queries sent
 // before the edit) must not move the control under the user's hand. This decides, for one

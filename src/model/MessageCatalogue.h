@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/MessageId.h"
+#include "wire/MessageId.h"
 
 // Every control message exchanged with the processor, named once. Handlers, the status poll,
 // the editors and the dialogs all use these names; nobody spells a triple by hand.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/MessageId.h"
+#include "wire/MessageId.h"
 #include "model/records/AecState.h"
 #include "model/records/AncState.h"
 #include "model/records/AutoMixerState.h"

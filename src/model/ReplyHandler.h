@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/Frame.h"
-#include "link/WriteThrottle.h"
+#include "wire/Frame.h"
+#include "model/WriteThrottle.h"
 #include "model/ParameterMirror.h"
 #include "model/ReplyOutcome.h"
 

@@ -1,6 +1,6 @@
 #include "SetPayload.h"
 
-#include "link/ByteWriter.h"
+#include "wire/ByteWriter.h"
 
 #include <QDateTime>
 

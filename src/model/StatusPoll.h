@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/WriteThrottle.h"
+#include "model/WriteThrottle.h"
 #include "model/StatusQuery.h"
 
 #include <vector>

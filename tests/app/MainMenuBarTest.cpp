@@ -1,8 +1,9 @@
 #include "app/MainMenuBar.h"
 #include "AppTestEnvironment.h"
-#include "app/SystemSettings.h"
-#include "editors/controls/ControlPalette.h"
-#include "editors/controls/MessageBox.h"
+#include "app/Appearance.h"
+#include "settings/SystemSettings.h"
+#include "widgets/ControlPalette.h"
+#include "widgets/MessageBox.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -145,6 +146,7 @@ private slots:
         QFETCH(QString, disabled);
         writeSettingsFile(settingsPath(), file);
         SystemSettings settings;
+        Appearance settingsAppearance(&settings);
         if (deviceVersion >= 0)
             settings.setDeviceVersion(deviceVersion);
         MainMenuBar bar(&settings, MainMenuBar::DialogAvailability::all());
@@ -158,6 +160,7 @@ private slots:
     {
         writeSettingsFile(settingsPath(), "[UIBootMode]\nCurrent=1\nDT=1\n");
         SystemSettings settings;
+        Appearance settingsAppearance(&settings);
         MainMenuBar bar(&settings, MainMenuBar::DialogAvailability::all());
         QAction *recPlay = entry(bar, QStringLiteral("recPlay"));
         QAction *dante = entry(bar, QStringLiteral("danteSetup"));
@@ -185,6 +188,7 @@ private slots:
         writeSettingsFile(settingsPath(),
                           "[UIBootMode]\nCurrent=1\nDT=1\n[DeviceVersionSelection]\nCurrent=4\n");
         SystemSettings settings;
+        Appearance settingsAppearance(&settings);
         MainMenuBar bar(&settings);
         bar.setControlFirmwareMajor(1);
         QCOMPARE(shownEntries(bar),
@@ -199,6 +203,7 @@ private slots:
     void mnemonicsAndVersion()
     {
         SystemSettings settings;
+        Appearance settingsAppearance(&settings);
         MainMenuBar bar(&settings, MainMenuBar::DialogAvailability::all());
         const QStringList texts = {QStringLiteral("Device List(&D)"), QStringLiteral("Label(&L)"),
                                    QStringLiteral("Preset(&P)"), QStringLiteral("Rec/Play(&R)"),
@@ -221,6 +226,7 @@ private slots:
                           "[Appearance]\nSupport=3\nConfig=1\n"
                           "[HighDpiScaling]\nEnabled=false\n");
         SystemSettings settings;
+        Appearance settingsAppearance(&settings);
         MainMenuBar bar(&settings);
         QCOMPARE(checkedValue(bar, "languageMenu"), QStringLiteral("0"));
         QCOMPARE(checkedValue(bar, "appearanceMenu"), QStringLiteral("1"));
@@ -245,6 +251,7 @@ private slots:
     {
         writeSettingsFile(settingsPath(), "[HighDpiScaling]\nEnabled=true\n");
         SystemSettings settings;
+        Appearance settingsAppearance(&settings);
         MainMenuBar bar(&settings);
         int restarts = 0;
         bar.setRestarter([&restarts] { ++restarts; });
@@ -288,6 +295,7 @@ private slots:
     {
         writeSettingsFile(settingsPath(), "[UIBootMode]\nCurrent=1\n");
         SystemSettings settings;
+        Appearance settingsAppearance(&settings);
         QMainWindow window;
         auto *bar = new MainMenuBar(&settings, MainMenuBar::DialogAvailability::all());
         window.setMenuBar(bar);

@@ -3,10 +3,11 @@
 #include "app/DeviceVersionSelectionDialog.h"
 #include "app/MainMenuBar.h"
 #include "app/SyncRouter.h"
-#include "app/SystemSettings.h"
+#include "app/Appearance.h"
+#include "settings/SystemSettings.h"
 #include "editors/chain/LevelWidget.h"
-#include "editors/controls/MessageBox.h"
-#include "link/Frame.h"
+#include "widgets/MessageBox.h"
+#include "wire/Frame.h"
 #include "model/DataModel.h"
 #include "model/LoopbackDevice.h"
 #include "model/MessageCatalogue.h"
@@ -49,6 +50,7 @@ struct Shell
 {
     FakeClock clock;
     std::unique_ptr<SystemSettings> settings;
+    std::unique_ptr<Appearance> appearance;
     std::unique_ptr<DataModel> model;
     std::unique_ptr<MainWindow> window;
 
@@ -56,6 +58,7 @@ struct Shell
     {
         writeSettingsFile(settingsPath(), file);
         settings = std::make_unique<SystemSettings>();
+        appearance = std::make_unique<Appearance>(settings.get());
         LinkSettings link = settings->linkSettings();
         link.broadcastPort = freeUdpPort();
         model = std::make_unique<DataModel>(link,
@@ -205,6 +208,7 @@ private slots:
         QVERIFY(device.connect());
         writeSettingsFile(settingsPath(), QByteArray());
         SystemSettings settings;
+        Appearance settingsAppearance(&settings);
         MainWindow window(&settings, device.model.get());
         QAction *reset =
                 window.menuBar()->findChild<QAction *>(QStringLiteral("systemResetAction"));

@@ -1,8 +1,9 @@
 #include "AppTestEnvironment.h"
 #include "app/DeviceVersionSelectionDialog.h"
-#include "app/Dialog.h"
+#include "widgets/Dialog.h"
 #include "app/SplashScreen.h"
-#include "app/SystemSettings.h"
+#include "app/Appearance.h"
+#include "settings/SystemSettings.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -88,6 +89,7 @@ private slots:
                           "[DeviceVersionSelection]\nCurrent=3\n"
                           "ShowAtStartup=false\n");
         SystemSettings settings(settingsPath());
+        Appearance settingsAppearance(&settings);
         DeviceVersionSelectionDialog dialog(&settings);
         dialog.show();
         auto *table = dialog.findChild<QTableWidget *>();
@@ -119,6 +121,7 @@ private slots:
         writeSettingsFile(settingsPath(),
                           "[UIBootMode]\nCurrent=1\n[DeviceVersionSelection]\nCurrent=1\n");
         SystemSettings settings(settingsPath());
+        Appearance settingsAppearance(&settings);
         DeviceVersionSelectionDialog dialog(&settings);
         dialog.show();
         dialog.selectVersion(2);
@@ -138,6 +141,7 @@ private slots:
     {
         writeSettingsFile(settingsPath(), "[UIBootMode]\nCurrent=1\n");
         SystemSettings settings(settingsPath());
+        Appearance settingsAppearance(&settings);
         DeviceVersionSelectionDialog dialog(&settings);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -161,6 +165,7 @@ private slots:
     void splashLayout()
     {
         SystemSettings settings(settingsPath());
+        Appearance settingsAppearance(&settings);
         SplashScreen splash(SplashScreen::plate(false), settings.title());
         QCOMPARE(SplashScreen::instance(), &splash);
         splash.show();

@@ -3,7 +3,7 @@
 #include "app/DeviceVersionSelectionDialog.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
-#include "app/SystemSettings.h"
+#include "settings/SystemSettings.h"
 #include "model/DataModel.h"
 
 #include <QCheckBox>

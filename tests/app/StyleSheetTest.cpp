@@ -1,6 +1,6 @@
 #include "AppTestEnvironment.h"
 #include "app/FocusProxyStyle.h"
-#include "app/Resources.h"
+#include "widgets/Resources.h"
 
 #include <QCheckBox>
 #include <QComboBox>

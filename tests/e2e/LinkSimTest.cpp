@@ -4,7 +4,7 @@
 #include "MirrorRecords.h"
 #include "SimLink.h"
 
-#include "link/LinkLog.h"
+#include "wire/LinkLog.h"
 #include "model/SetPayload.h"
 #include "model/StatusPoll.h"
 

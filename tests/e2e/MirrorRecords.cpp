@@ -1,6 +1,6 @@
 #include "MirrorRecords.h"
 
-#include "link/LocalText.h"
+#include "wire/LocalText.h"
 #include "model/StatusPoll.h"
 
 #include <algorithm>

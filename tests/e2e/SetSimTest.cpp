@@ -2,8 +2,8 @@
 // simulated processor: each one changes exactly what it names on the processor.
 #include "SimLink.h"
 
-#include "link/ByteWriter.h"
-#include "link/LocalText.h"
+#include "wire/ByteWriter.h"
+#include "wire/LocalText.h"
 #include "model/SetPayload.h"
 
 #include <QDateTime>

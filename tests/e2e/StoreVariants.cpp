@@ -1,8 +1,8 @@
 // Variants of the simulated processor's state for the mirror comparisons.
 #include "MirrorRecords.h"
 
-#include "link/ByteWriter.h"
-#include "link/LocalText.h"
+#include "wire/ByteWriter.h"
+#include "wire/LocalText.h"
 
 namespace {
 

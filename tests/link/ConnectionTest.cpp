@@ -1,4 +1,4 @@
-#include "link/FrameReassembler.h"
+#include "wire/FrameReassembler.h"
 #include "model/DataModel.h"
 #include "support/Announcements.h"
 #include "support/DeviceListRecorder.h"

@@ -1,6 +1,6 @@
-#include "link/Frame.h"
-#include "link/FrameReassembler.h"
-#include "link/WriteThrottle.h"
+#include "wire/Frame.h"
+#include "wire/FrameReassembler.h"
+#include "model/WriteThrottle.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

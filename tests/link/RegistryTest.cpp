@@ -1,4 +1,4 @@
-#include "link/LocalText.h"
+#include "wire/LocalText.h"
 #include "model/DataModel.h"
 #include "support/Announcements.h"
 #include "support/DeviceListRecorder.h"

@@ -1,6 +1,6 @@
 #include "CatalogueRows.h"
 
-#include "link/ByteWriter.h"
+#include "wire/ByteWriter.h"
 #include "model/MessageCatalogue.h"
 
 using namespace TestBytes;

@@ -1,7 +1,7 @@
 #include "CatalogueRows.h"
 #include "ReplyTestSupport.h"
 
-#include "link/ByteWriter.h"
+#include "wire/ByteWriter.h"
 #include "model/MessageCatalogue.h"
 
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/Frame.h"
+#include "wire/Frame.h"
 #include "model/ReplyHandler.h"
 
 #include <QtTest>

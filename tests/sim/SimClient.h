@@ -2,9 +2,9 @@
 
 #include "SimDevice.h"
 
-#include "link/ByteWriter.h"
-#include "link/Frame.h"
-#include "link/FrameReassembler.h"
+#include "wire/ByteWriter.h"
+#include "wire/Frame.h"
+#include "wire/FrameReassembler.h"
 #include "support/FakeClock.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "SimClient.h"
 
-#include "link/ByteReader.h"
+#include "wire/ByteReader.h"
 
 #include <QNetworkDatagram>
 #include <QProcess>

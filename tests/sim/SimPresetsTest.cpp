@@ -3,7 +3,7 @@
 #include "Crc32.h"
 #include "PresetImage.h"
 
-#include "link/ByteReader.h"
+#include "wire/ByteReader.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/Clock.h"
+#include "wire/Clock.h"
 
 // A clock the test moves by hand.
 struct FakeClock

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/controls/LineEdit.h"
+#include "widgets/LineEdit.h"
 
 // The read-only name of a channel at the top of its column ("appearanceAsLabel"). A name wider
 // than the column is set a little smaller, down to a floor, so that names such as "Dante-TX 1"

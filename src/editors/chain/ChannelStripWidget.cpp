@@ -2,7 +2,7 @@
 
 #include "ChannelNameEdit.h"
 
-#include "editors/controls/OverlayScrollArea.h"
+#include "widgets/OverlayScrollArea.h"
 #include "model/DataModel.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #include "DelayWidget.h"
 
-#include "editors/controls/DoubleSpinBox.h"
-#include "editors/controls/Knob.h"
+#include "widgets/DoubleSpinBox.h"
+#include "widgets/Knob.h"
 #include "model/DataModel.h"
 
 #include <QLabel>

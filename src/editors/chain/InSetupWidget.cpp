@@ -1,7 +1,7 @@
 #include "InSetupWidget.h"
 
-#include "editors/controls/Knob.h"
-#include "editors/controls/LineEdit.h"
+#include "widgets/Knob.h"
+#include "widgets/LineEdit.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "model/SetPayload.h"

@@ -1,9 +1,9 @@
 #include "LevelWidget.h"
 
-#include "editors/controls/ComboBox.h"
-#include "editors/controls/Fader.h"
-#include "editors/controls/LineEdit.h"
-#include "editors/controls/Meter.h"
+#include "widgets/ComboBox.h"
+#include "widgets/Fader.h"
+#include "widgets/LineEdit.h"
+#include "widgets/Meter.h"
 #include "model/DataModel.h"
 
 #include <QEvent>

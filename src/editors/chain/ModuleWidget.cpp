@@ -8,7 +8,6 @@
 #include "ModuleButtonBar.h"
 #include "ModulePlaceholderWidget.h"
 
-#include "app/SplashScreen.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "model/SetPayload.h"
@@ -25,14 +24,15 @@ constexpr uchar AudioType = 3;
 constexpr uchar SystemType = 2;
 constexpr uchar AllChannels = 255;
 
-// The module area's share of the start-up splash: 55 to 95 in steps of 5.
+// The module area's share of the start-up progress: 55 to 95 in steps of 5.
 constexpr int SplashFirst = 55;
 constexpr int SplashLast = 95;
 constexpr int SplashStep = 5;
 
 } // namespace
 
-ModuleWidget::ModuleWidget(DataModel *model, QWidget *parent)
+ModuleWidget::ModuleWidget(DataModel *model, QWidget *parent,
+                           const std::function<void(int)> &buildProgress)
     : QWidget(parent), m_model(model), m_buttonBar(new ModuleButtonBar(this)),
       m_buttons(new QButtonGroup(this)), m_stack(new QStackedWidget(this))
 {
@@ -58,7 +58,11 @@ ModuleWidget::ModuleWidget(DataModel *model, QWidget *parent)
 
     // Only the page on screen is built now; the others on first use. Each strip page holds
     // hundreds of controls, and building all of them would keep the user waiting at start-up.
-    SplashScreen::reportProgress(SplashFirst);
+    const auto report = [&buildProgress](int value) {
+        if (buildProgress)
+            buildProgress(value);
+    };
+    report(SplashFirst);
     for (int index = 0; index < PageCount; ++index)
         m_stack->addWidget(new QWidget(m_stack));
     retranslate();
@@ -68,7 +72,7 @@ ModuleWidget::ModuleWidget(DataModel *model, QWidget *parent)
     const int start = m_model->currentModule();
     stackedButtonClicked(start >= 0 && start < PageCount ? start : LevelPreMixPage);
     for (int value = SplashFirst + SplashStep; value <= SplashLast; value += SplashStep)
-        SplashScreen::reportProgress(value);
+        report(value);
 }
 
 QWidget *ModuleWidget::createPage(int index)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FirmwareVersion.h"
-#include "app/SystemSettings.h"
+#include "settings/SystemSettings.h"
 
 #include <QWidget>
 
@@ -56,7 +56,9 @@ public:
         PageCount = 17
     };
 
-    explicit ModuleWidget(DataModel *model, QWidget *parent = nullptr);
+    // buildProgress hears the share of start-up progress (55 to 95) the area reaches while built.
+    explicit ModuleWidget(DataModel *model, QWidget *parent = nullptr,
+                          const std::function<void(int)> &buildProgress = {});
 
     // A change of the mirror, as DataModel::tcpSyncToUI announces it (type 3, and the labels,
     // Dante state and DSP version of type 2): the editors concerned re-read the mirror.

@@ -1,6 +1,6 @@
 #include "editors/overview/MeterDialog.h"
 
-#include "app/SystemSettings.h"
+#include "settings/SystemSettings.h"
 
 #include <QEvent>
 #include <QShortcut>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialog.h"
+#include "widgets/Dialog.h"
 #include "editors/overview/MeterGroup.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "editors/overview/MeterGroup.h"
 
-#include "editors/controls/Meter.h"
+#include "widgets/Meter.h"
 #include "model/DataModel.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/controls/GroupBox.h"
+#include "widgets/GroupBox.h"
 
 #include <array>
 

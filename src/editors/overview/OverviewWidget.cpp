@@ -1,8 +1,8 @@
 #include "editors/overview/OverviewWidget.h"
 
-#include "editors/controls/GroupBox.h"
+#include "widgets/GroupBox.h"
 #include "editors/overview/MeterDialog.h"
-#include "link/ByteWriter.h"
+#include "wire/ByteWriter.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SystemSettings.h"
+#include "settings/SystemSettings.h"
 #include "editors/overview/MeterGroup.h"
 
 #include <QWidget>

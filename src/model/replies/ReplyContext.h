@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/ByteReader.h"
-#include "link/Frame.h"
-#include "link/LocalText.h"
+#include "wire/ByteReader.h"
+#include "wire/Frame.h"
+#include "wire/LocalText.h"
 #include "model/ParameterMirror.h"
 #include "model/ParameterRanges.h"
 #include "model/ReplyOutcome.h"

@@ -1,24 +1,22 @@
 #include "ChainTestSupport.h"
 
-#include "editors/PointerEvents.h"
+#include "widgets/PointerEvents.h"
 #include "model/LoopbackDevice.h"
 #include "model/SetPayload.h"
 
-#include "app/Resources.h"
-#include "app/SplashScreen.h"
+#include "widgets/Resources.h"
 #include "editors/chain/DelayWidget.h"
 #include "editors/chain/FeedbackWidget.h"
 #include "editors/chain/GateWidget.h"
 #include "editors/chain/InSetupWidget.h"
 #include "editors/chain/LevelWidget.h"
 #include "editors/chain/ModuleWidget.h"
-#include "editors/controls/ComboBox.h"
-#include "editors/controls/DoubleSpinBox.h"
-#include "editors/controls/Fader.h"
-#include "editors/controls/Knob.h"
-#include "editors/controls/Meter.h"
+#include "widgets/ComboBox.h"
+#include "widgets/DoubleSpinBox.h"
+#include "widgets/Fader.h"
+#include "widgets/Knob.h"
+#include "widgets/Meter.h"
 
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -510,15 +508,10 @@ private slots:
                  QString("Level Pre Mix"));
     }
 
-    void buildingReportsSplashProgress()
+    void buildingReportsProgress()
     {
-        SplashScreen splash(SplashScreen::plate(false), QStringLiteral("Processor"));
-        auto *bar = splash.findChild<QProgressBar *>();
-        QSignalSpy progress(bar, &QProgressBar::valueChanged);
-        ModuleWidget module(&model());
         QList<int> values;
-        for (const QList<QVariant> &args : progress)
-            values << args.at(0).toInt();
+        ModuleWidget module(&model(), nullptr, [&values](int value) { values << value; });
         QCOMPARE(values, (QList<int> {55, 60, 65, 70, 75, 80, 85, 90, 95}));
     }
 

@@ -1,10 +1,10 @@
-#include "app/Resources.h"
+#include "widgets/Resources.h"
 #include "editors/chain/ChannelStripWidget.h"
 #include "editors/chain/ModuleWidget.h"
 #include "model/DataModel.h"
 #include "support/TestLinkEnvironment.h"
 
-#include "editors/Screenshots.h"
+#include "widgets/Screenshots.h"
 
 #include <QApplication>
 #include <QFrame>

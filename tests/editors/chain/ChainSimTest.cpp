@@ -1,16 +1,16 @@
 #include "ChainTestSupport.h"
 
-#include "editors/PointerEvents.h"
+#include "widgets/PointerEvents.h"
 #include "support/TestLinkEnvironment.h"
 
 #include "Levels.h"
 #include "SimDevice.h"
 
-#include "app/Resources.h"
+#include "widgets/Resources.h"
 #include "editors/chain/LevelWidget.h"
 #include "editors/chain/ModuleWidget.h"
-#include "editors/controls/Fader.h"
-#include "editors/controls/Meter.h"
+#include "widgets/Fader.h"
+#include "widgets/Meter.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 

@@ -2,8 +2,8 @@
 
 #include "editors/chain/ChannelStripWidget.h"
 #include "editors/chain/ModuleWidget.h"
-#include "link/Frame.h"
-#include "link/FrameReassembler.h"
+#include "wire/Frame.h"
+#include "wire/FrameReassembler.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 #include "app/AppTestEnvironment.h"
-#include "app/Resources.h"
+#include "widgets/Resources.h"
 #include "editors/overview/MeterDialog.h"
 #include "editors/overview/OverviewWidget.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "support/TestLinkEnvironment.h"
 
-#include "editors/Screenshots.h"
+#include "widgets/Screenshots.h"
 
 #include <QLabel>
 #include <QMainWindow>

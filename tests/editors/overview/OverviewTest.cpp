@@ -1,6 +1,6 @@
 #include "app/AppTestEnvironment.h"
-#include "app/Resources.h"
-#include "editors/controls/Meter.h"
+#include "widgets/Resources.h"
+#include "widgets/Meter.h"
 #include "editors/overview/MeterDialog.h"
 #include "editors/overview/OverviewWidget.h"
 #include "model/LoopbackDevice.h"

@@ -1,9 +1,0 @@
-#include "editors/controls/ComboBox.h"
-
-ComboBox::ComboBox(QWidget *parent) : QComboBox(parent) { }
-
-void ComboBox::mousePressEvent(QMouseEvent *event)
-{
-    emit mousePressed();
-    QComboBox::mousePressEvent(event);
-}

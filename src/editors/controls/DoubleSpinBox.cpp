@@ -1,6 +1,0 @@
-#include "editors/controls/DoubleSpinBox.h"
-
-DoubleSpinBox::DoubleSpinBox(QWidget *parent) : QDoubleSpinBox(parent)
-{
-    setContextMenuPolicy(Qt::NoContextMenu);
-}

@@ -1,6 +1,0 @@
-#include "editors/controls/LineEdit.h"
-
-LineEdit::LineEdit(QWidget *parent) : QLineEdit(parent)
-{
-    setContextMenuPolicy(Qt::NoContextMenu);
-}

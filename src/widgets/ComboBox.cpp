@@ -1,0 +1,9 @@
+#include "widgets/ComboBox.h"
+
+ComboBox::ComboBox(QWidget *parent) : QComboBox(parent) { }
+
+void ComboBox::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed();
+    QComboBox::mousePressEvent(event);
+}

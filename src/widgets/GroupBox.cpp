@@ -1,0 +1,28 @@
+#include "widgets/GroupBox.h"
+
+#include <QMouseEvent>
+
+GroupBox::GroupBox(QWidget *parent) : QGroupBox(parent) { }
+
+GroupBox::GroupBox(const QString &title, QWidget *parent) : QGroupBox(title, parent) { }
+
+void GroupBox::mousePressEvent(QMouseEvent *event)
+{
+    event->ignore();
+}
+
+void GroupBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->ignore();
+}
+
+void GroupBox::mouseMoveEvent(QMouseEvent *event)
+{
+    event->ignore();
+}
+
+void GroupBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit doubleClicked();
+}
