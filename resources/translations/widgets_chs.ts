@@ -13,6 +13,33 @@
     </message>
 </context>
 <context>
+    <name>ChannelCopyDialog</name>
+    <message>
+        <source>Input</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source> - Copy </source>
+        <translation> - 复制 </translation>
+    </message>
+    <message>
+        <source> to</source>
+        <translation> 到</translation>
+    </message>
+</context>
+<context>
     <name>MenuButton</name>
     <message>
         <source>Clear</source>
@@ -25,6 +52,13 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
