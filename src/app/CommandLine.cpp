@@ -93,7 +93,7 @@ int CommandLine::connectAtStart(DataModel &model, quint32 address, int waitMs)
         // Whichever comes first: the device's announcement, or the end of the wait.
         auto *waiting = new QObject(&model);
         QObject::connect(&model, &DataModel::deviceListAdd, waiting,
-                         [&model, address, waiting](DataModel::UDPBrowsingPacket *packet, bool) {
+                         [&model, address, waiting](UdpBrowsingPacket *packet, bool) {
                              if (packet->ipAddress != address)
                                  return;
                              delete waiting; // also cancels the time-out below

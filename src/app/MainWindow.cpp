@@ -507,8 +507,6 @@ ModuleWidget *MainWindow::createModuleArea(QWidget *parent)
 void MainWindow::retranslate()
 {
     setWindowTitle(m_settings->title());
-    for (const PlaceholderText &text : qAsConst(m_placeholderTexts))
-        text.label->setText(tr(text.source));
 
     retranslateFaultMessageBox();
 }

@@ -147,12 +147,4 @@ private:
     DeviceWidget *m_devicePanel = nullptr;
     OverviewWidget *m_overview = nullptr;
     ModuleWidget *m_moduleArea = nullptr;
-
-    // Texts of the placeholders, re-set on a language change.
-    struct PlaceholderText
-    {
-        QLabel *label;
-        const char *source;
-    };
-    QList<PlaceholderText> m_placeholderTexts;
 };

@@ -7,7 +7,7 @@
 // subType. Every destination is a signal with the notification's own arguments, so a view is
 // plugged in with one connect to its slot of the same shape:
 //
-//     connect(&router, &SyncRouter::overviewMessage, overview, &OverviewWidget::tcpSyncToUI);
+//     connect(&router, &SyncRouter::overviewMessage, overview, &OverviewWidget::syncFromModel);
 //
 // Destinations, by message:
 //   type 1                      upgradeMessage

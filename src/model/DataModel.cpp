@@ -1,5 +1,6 @@
 #include "DataModel.h"
 
+#include "link/SystemInterfaceProvider.h"
 #include "model/MessageCatalogue.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,53 @@ DataModel::DataModel(const LinkSettings &settings, LinkEnvironment environment, 
 {
     if (!g_instance)
         g_instance = this;
-    startDeviceLink(environment);
+    qRegisterMetaType<UDPBrowsingPacket *>("UDPBrowsingPacket*");
+    qRegisterMetaType<UDPBrowsingPacket *>("DataModel::UDPBrowsingPacket*");
+    m_interfaces = environment.interfaces ? std::move(environment.interfaces)
+                                          : std::make_unique<SystemInterfaceProvider>();
+
+    DeviceDirectory::Hooks hooks;
+    hooks.alternativeForm = [this] { return alternativeAnnouncementForm(); };
+    hooks.entryCreated = [this](DeviceEntry &entry) { m_connection->attach(entry); };
+    hooks.entryRemoved = [this](DeviceEntry &entry) { m_connection->release(entry); };
+    m_directory = std::make_unique<DeviceDirectory>(m_settings, m_clock, *m_interfaces,
+                                                    std::move(hooks));
+    m_connection = std::make_unique<DeviceConnection>(m_settings, m_clock, *m_interfaces,
+                                                      *m_directory);
+    m_connection->setFrameHandler([this](const ReceivedFrame &frame) { dispatch(frame); });
+
+    DeviceDirectory *d = m_directory.get();
+    connect(d, &DeviceDirectory::deviceReturned, m_connection.get(),
+            &DeviceConnection::deviceReturned);
+    connect(d, &DeviceDirectory::deviceListNetworkChanged, this,
+            &DataModel::deviceListNetworkChanged);
+    connect(d, &DeviceDirectory::deviceListAdd, this, &DataModel::deviceListAdd);
+    connect(d, &DeviceDirectory::deviceListIPAddressChanged, this,
+            &DataModel::deviceListIPAddressChanged);
+    connect(d, &DeviceDirectory::deviceListModelChanged, this, &DataModel::deviceListModelChanged);
+    connect(d, &DeviceDirectory::deviceListARMVersionChanged, this,
+            &DataModel::deviceListARMVersionChanged);
+    connect(d, &DeviceDirectory::deviceListDSPVersionChanged, this,
+            &DataModel::deviceListDSPVersionChanged);
+    connect(d, &DeviceDirectory::deviceListSerialNumberChanged, this,
+            &DataModel::deviceListSerialNumberChanged);
+    connect(d, &DeviceDirectory::deviceListLocationChanged, this,
+            &DataModel::deviceListLocationChanged);
+    connect(d, &DeviceDirectory::deviceListDescriptionChanged, this,
+            &DataModel::deviceListDescriptionChanged);
+    connect(d, &DeviceDirectory::deviceListFaultChanged, this, &DataModel::deviceListFaultChanged);
+    connect(d, &DeviceDirectory::deviceListPresetChanged, this,
+            &DataModel::deviceListPresetChanged);
+    connect(d, &DeviceDirectory::deviceListRunTimeChanged, this,
+            &DataModel::deviceListRunTimeChanged);
+    connect(d, &DeviceDirectory::deviceListDeviceIDChanged, this,
+            &DataModel::deviceListDeviceIDChanged);
+    connect(m_connection.get(), &DeviceConnection::networkChanged, this,
+            &DataModel::deviceListNetworkChanged);
+    connect(m_connection.get(), &DeviceConnection::connectTimeout, this,
+            &DataModel::tcpConnectTimeout);
+    m_directory->start(environment.registryFile);
+
     // A language switch reaches the application object first: the default channel names follow
     // it before the views redraw.
     if (QCoreApplication *application = QCoreApplication::instance())
@@ -33,9 +80,9 @@ DataModel::~DataModel()
 {
     m_timer.stop();
     m_writes.clearPending();
-    for (auto &entry : m_devices)
-        releaseSocket(*entry);
-    m_devices.clear();
+    // The entries give their sockets back to the connection, which therefore goes last.
+    m_directory.reset();
+    m_connection.reset();
     if (g_instance == this)
         g_instance = nullptr;
 }

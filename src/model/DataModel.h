@@ -1,39 +1,31 @@
 #pragma once
 
-#include "wire/Clock.h"
-#include "link/DeviceEntry.h"
-#include "link/DeviceRegistry.h"
-#include "link/DiscoverySocket.h"
-#include "wire/Frame.h"
-#include "wire/FrameReassembler.h"
+#include "link/DeviceConnection.h"
+#include "link/DeviceDirectory.h"
 #include "link/LinkEnvironment.h"
 #include "link/LinkSettings.h"
-#include "wire/MessageId.h"
-#include "link/NetworkInterfaceProvider.h"
-#include "link/UdpBrowsingPacket.h"
-#include "model/WriteThrottle.h"
 #include "model/ParameterMirror.h"
 #include "model/ReplyOutcome.h"
 #include "model/StatusPoll.h"
+#include "model/WriteThrottle.h"
+#include "wire/Clock.h"
+#include "wire/Frame.h"
+#include "wire/MessageId.h"
 
 #include <QAbstractSocket>
 #include <QHostAddress>
 #include <QObject>
 #include <QTimer>
-#include <QUdpSocket>
 #include <QVariant>
 
 #include <memory>
 #include <vector>
 
-// The one device model of the program: the list of known processors with their connections,
-// the control link to the selected one, and the mirror of its parameters. Views never build
-// frames: they write the mirror and call the send operations with a message identity.
-//
-// The class is implemented by concern: model/DataModel.cpp (life cycle),
-// link/DataModelTransport.cpp (frames in and out), link/DataModelConnection.cpp (selection,
-// connection attempts, the 10 ms link tick, login), the discovery and registry parts in link/,
-// and the reply handling and poll parts in model/.
+// The one device model the views know: a facade over the device directory (known processors,
+// discovery, registry), the device connection (the control link to the selected one), the write
+// throttle, the reply handlers and the status poll, with the mirror of the device's parameters.
+// Views never build frames: they write the mirror and call the send operations with a message
+// identity. The 10 ms tick drives everything periodic.
 class DataModel : public QObject
 {
     Q_OBJECT
@@ -59,7 +51,7 @@ public:
 
     const LastWrite &lastWrite() const { return m_writes.lastWrite(); }
     const std::vector<PendingWrite> &pendingWrites() const { return m_writes.pending(); }
-    qint64 lastReceiveTime() const { return m_lastReceiveTime; }
+    qint64 lastReceiveTime() const { return m_connection->lastReceiveTime(); }
     qint64 now() const { return m_clock(); }
 
     // The receive path behind tcpReadyRead: appends bytes of the current connection and
@@ -71,17 +63,17 @@ public:
     void setBootMode(int bootMode) { m_settings.bootMode = bootMode; }
 
     // ---- device list and connection -------------------------------------------------------
-    int currentIndex() const { return m_currentIndex; }
-    int deviceCount() const { return int(m_devices.size()); }
-    const DeviceEntry &device(int index) const { return *m_devices[size_t(index)]; }
-    bool isLoggedIn() const { return m_loggedIn; }
-    QTcpSocket *currentSocket() const;
+    int currentIndex() const { return m_connection->currentIndex(); }
+    int deviceCount() const { return m_directory->count(); }
+    const DeviceEntry &device(int index) const { return m_directory->entry(index); }
+    bool isLoggedIn() const { return m_connection->isLoggedIn(); }
+    QTcpSocket *currentSocket() const { return m_connection->currentSocket(); }
     // The local address of the current attempt, the first one of the running rotation (null
     // when none runs), and whether a connection happened since that rotation began.
-    const QHostAddress &boundAddress() const { return m_boundAddress; }
-    const QHostAddress &firstAddress() const { return m_firstAddress; }
-    bool hadConnection() const { return m_hadConnection; }
-    int interfaceCount() const { return m_interfaceCount; }
+    const QHostAddress &boundAddress() const { return m_connection->boundAddress(); }
+    const QHostAddress &firstAddress() const { return m_connection->firstAddress(); }
+    bool hadConnection() const { return m_connection->hadConnection(); }
+    int interfaceCount() const { return m_directory->interfaceCount(); }
 
     void selectDevice(int index, bool flag);
     // A device added by hand under a provisional identifier; returns its index.
@@ -93,8 +85,8 @@ public:
     void login(const QString &password, bool remember);
     // Drops both stored passwords (the device's admin password was changed).
     void forgetPasswords();
-    const QString &enteredPassword() const { return m_enteredPassword; }
-    const QString &rememberedPassword() const { return m_rememberedPassword; }
+    const QString &enteredPassword() const { return m_connection->enteredPassword(); }
+    const QString &rememberedPassword() const { return m_connection->rememberedPassword(); }
     // Entry points of the system reply handlers: the login result (2,1,1|2) with its one status
     // byte, and the identifier the connected device reports (2,2,29) when it differs from the
     // last one reported.
@@ -103,8 +95,8 @@ public:
 
     // ---- discovery ------------------------------------------------------------------------
     // Recreates the sockets: the receiving one on the any-address and one per usable interface.
-    void rebuildDiscoverySockets();
-    int discoverySocketCount() const;
+    void rebuildDiscoverySockets() { m_directory->rebuildSockets(); }
+    int discoverySocketCount() const { return m_directory->socketCount(); }
     // One received datagram with the index of the interface it arrived on (0 when unknown).
     // Tests and the fuzzers feed it directly.
     void processAnnouncement(const QByteArray &datagram, int interfaceIndex);
@@ -112,7 +104,7 @@ public:
     bool alternativeAnnouncementForm() const;
 
     // ---- registry -------------------------------------------------------------------------
-    DeviceRegistry &registry() { return *m_registry; }
+    DeviceRegistry &registry() { return m_directory->registry(); }
 
     // ---- parameter mirror -----------------------------------------------------------------
     // Views read and write the fields directly, then send the matching set message.
@@ -152,11 +144,7 @@ public:
     void sendQueries(const std::vector<StatusQuery> &queries);
 
 public slots:
-    void tcpReadyRead();
-    void tcpConnected();
-    void tcpStateChanged(QAbstractSocket::SocketState state);
     void timeout();
-    void udpReadyRead();
 
 signals:
     void tcpSyncToUI(uchar type, uchar subType, uchar funcId, uchar channel, uchar other,
@@ -183,73 +171,27 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // ---- transport ----
     void dispatch(const ReceivedFrame &frame);
-    void dispatchUpgrade(const ReceivedFrame &frame);
-    void dispatchSystem(const ReceivedFrame &frame);
-    void dispatchAudio(const ReceivedFrame &frame);
-    void dispatchDante(const ReceivedFrame &frame);
     void transportTick();
     void stopLink();
-
-    // ---- connection and login ----
-    void startConnectionAttempt();
-    void connectSocket(DeviceEntry &entry);
-    void releaseSocket(DeviceEntry &entry);
-    int indexOfSocket(const QObject *socket) const;
     void applySelection(int index, bool flag);
-    void checkInterfaces();
-    void ageDevices();
     void sendClock();
-
-    // ---- discovery ----
-    void startDeviceLink(LinkEnvironment &environment);
-    int indexOfDevice(quint32 deviceId) const;
-    int appendEntry(const UDPBrowsingPacket &packet, bool online);
-    void addDiscoveredDevice(const UDPBrowsingPacket &packet, int interfaceIndex);
-    void updateDiscoveredDevice(int index, const UDPBrowsingPacket &packet, int interfaceIndex);
-    QHostAddress localAddressFor(int interfaceIndex, quint32 deviceAddress) const;
-    std::unique_ptr<QUdpSocket> bindDiscoverySocket(const QHostAddress &address);
     quint8 connectedArmMajor() const;
 
-    // ---- registry ----
-    void loadRegistry(const QString &fileName);
-
-    // ---- parameter mirror ----
-
-    // ---- reply handling ----
     using ReplyHandlerEntry = void (*)(ParameterMirror &, const ReceivedFrame &, const LastWrite &,
                                        ReplyOutcome &);
     void handleReply(ReplyHandlerEntry entry, const ReceivedFrame &frame);
     void publish(const ReplyOutcome &outcome);
 
-    // ---- status poll ----
     void poll();
 
     LinkSettings m_settings;
     Clock m_clock;
     QTimer m_timer;
-
-    char m_sendBuffer[Frame::MaxFrameSize];
-    FrameReassembler m_receive;
-    WriteThrottle m_writes;
-    qint64 m_lastReceiveTime = 0;
-
-    std::vector<std::unique_ptr<DeviceEntry>> m_devices;
-    int m_currentIndex = -1;
-    bool m_loggedIn = false;
-    qint64 m_tickCount = 0;
-    QString m_enteredPassword;
-    QString m_rememberedPassword;
-    QHostAddress m_boundAddress;
-    QHostAddress m_firstAddress;
-    bool m_hadConnection = true;
-    int m_interfaceCount = 0;
-
     std::unique_ptr<NetworkInterfaceProvider> m_interfaces;
-    std::unique_ptr<QUdpSocket> m_announcementSocket;
-    std::vector<DiscoverySocket> m_discoverySockets;
-    std::unique_ptr<DeviceRegistry> m_registry;
+    std::unique_ptr<DeviceDirectory> m_directory;
+    std::unique_ptr<DeviceConnection> m_connection;
+    WriteThrottle m_writes;
 
     ParameterMirror m_mirror;
     ReplyOutcome m_replyOutcome; // reused from reply to reply

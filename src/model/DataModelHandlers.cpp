@@ -4,26 +4,6 @@
 
 #include "model/ReplyHandler.h"
 
-void DataModel::dispatchUpgrade(const ReceivedFrame &frame)
-{
-    handleReply(&ReplyHandler::upgrade, frame);
-}
-
-void DataModel::dispatchSystem(const ReceivedFrame &frame)
-{
-    handleReply(&ReplyHandler::system, frame);
-}
-
-void DataModel::dispatchAudio(const ReceivedFrame &frame)
-{
-    handleReply(&ReplyHandler::audio, frame);
-}
-
-void DataModel::dispatchDante(const ReceivedFrame &frame)
-{
-    handleReply(&ReplyHandler::dante, frame);
-}
-
 void DataModel::handleReply(ReplyHandlerEntry entry, const ReceivedFrame &frame)
 {
     // A receiver of tcpSyncToUI may feed the model again; the nested reply then works on its

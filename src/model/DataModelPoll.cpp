@@ -4,7 +4,7 @@
 void DataModel::poll()
 {
     StatusPoll::State state;
-    state.tick = m_tickCount;
+    state.tick = m_connection->tickCount();
     state.currentModule = m_currentModule;
     state.currentChannel = m_currentChannel;
     state.openDialogs = m_openDialogs;
@@ -15,8 +15,7 @@ void DataModel::poll()
 
 void DataModel::sendQueries(const std::vector<StatusQuery> &queries)
 {
-    QTcpSocket *socket = currentSocket();
-    if (!socket || socket->state() != QAbstractSocket::ConnectedState || queries.empty())
+    if (!m_connection->isConnected() || queries.empty())
         return;
     // The same frames in the same order as one sendFrame per query, written at once: a busy
     // tick would otherwise cost a system call and two event-loop wake-ups per frame.
@@ -27,8 +26,7 @@ void DataModel::sendQueries(const std::vector<StatusQuery> &queries)
         Frame::encode(m_queryBytes.data() + at, m_settings.productCode, q.id, Frame::ReadRequest,
                       reinterpret_cast<const char *>(q.selector), q.selectorSize);
     }
-    socket->write(m_queryBytes.data(), qint64(m_queryBytes.size()));
-    socket->flush();
+    m_connection->sendBytes(m_queryBytes.data(), qint64(m_queryBytes.size()));
 }
 
 void DataModel::setDialogOpen(StatusPoll::Dialog dialog, bool open)

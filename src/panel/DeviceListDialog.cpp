@@ -68,7 +68,7 @@ void DeviceListDialog::connectModel(DataModel *model)
     m_model = model;
     m_tableWidget->setRowCount(0);
     for (int i = 0; i < model->deviceCount(); ++i) {
-        DataModel::UDPBrowsingPacket packet = model->device(i).packet;
+        UdpBrowsingPacket packet = model->device(i).packet;
         addDevice(&packet, model->device(i).online);
     }
     connect(model, &DataModel::deviceListAdd, this, &DeviceListDialog::addDevice);
@@ -90,7 +90,7 @@ void DeviceListDialog::connectModel(DataModel *model)
     connect(model, &DataModel::tcpLoginChanged, this, &DeviceListDialog::updateLinkStatus);
 }
 
-void DeviceListDialog::addDevice(DataModel::UDPBrowsingPacket *packet, bool online)
+void DeviceListDialog::addDevice(UdpBrowsingPacket *packet, bool online)
 {
     Q_UNUSED(online) // the link status is read from the model
     if (!packet)
@@ -98,13 +98,13 @@ void DeviceListDialog::addDevice(DataModel::UDPBrowsingPacket *packet, bool onli
     const int row = m_tableWidget->rowCount();
     m_tableWidget->insertRow(row);
     setText(row, AddressColumn, DeviceText::address(packet->ipAddress));
-    setText(row, ModelColumn, DataModel::UDPBrowsingPacket::textString(packet->model));
+    setText(row, ModelColumn, UdpBrowsingPacket::textString(packet->model));
     setText(row, ArmVersionColumn, DeviceText::version(packet->armVersion));
     setText(row, DspVersionColumn, DeviceText::version(packet->dspVersion));
-    setText(row, LocationColumn, DataModel::UDPBrowsingPacket::textString(packet->location));
-    setText(row, DescriptionColumn, DataModel::UDPBrowsingPacket::textString(packet->description));
+    setText(row, LocationColumn, UdpBrowsingPacket::textString(packet->location));
+    setText(row, DescriptionColumn, UdpBrowsingPacket::textString(packet->description));
     setText(row, SerialNumberColumn,
-            DataModel::UDPBrowsingPacket::textString(packet->serialNumber));
+            UdpBrowsingPacket::textString(packet->serialNumber));
     setDuration(row, RunTimeColumn, packet->runTime);
     setDuration(row, TotalTimeColumn, packet->totalTime);
     setText(row, DeviceIdColumn, QString::number(packet->deviceId));

@@ -41,7 +41,7 @@ signals:
     void removeDeviceRequested(int index);
 
 public slots:
-    void addDevice(DataModel::UDPBrowsingPacket *packet, bool online);
+    void addDevice(UdpBrowsingPacket *packet, bool online);
     void removeDevice(int index);
     void setIPAddress(uint index, uint address);
     void setModel(uint index, const QString &model);

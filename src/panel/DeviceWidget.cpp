@@ -2,6 +2,7 @@
 
 #include "settings/SystemSettings.h"
 #include "widgets/MessageBox.h"
+#include "wire/LoginStatus.h"
 #include "link/InterfaceChoice.h"
 #include "link/SystemInterfaceProvider.h"
 #include "panel/AddDeviceDialog.h"
@@ -168,12 +169,12 @@ DeviceItemWidget *DeviceWidget::row(int index) const
     return item ? qobject_cast<DeviceItemWidget *>(m_listWidget->itemWidget(item)) : nullptr;
 }
 
-void DeviceWidget::appendRow(const DataModel::UDPBrowsingPacket &packet, bool online)
+void DeviceWidget::appendRow(const UdpBrowsingPacket &packet, bool online)
 {
     auto *widget = new DeviceItemWidget;
     widget->setAddress(packet.ipAddress);
-    widget->setModel(DataModel::UDPBrowsingPacket::textString(packet.model));
-    widget->setPreset(DataModel::UDPBrowsingPacket::textString(packet.preset));
+    widget->setModel(UdpBrowsingPacket::textString(packet.model));
+    widget->setPreset(UdpBrowsingPacket::textString(packet.preset));
     widget->setFault(packet.fault != 0);
     widget->setOnline(online);
     auto *item = new QListWidgetItem;
@@ -190,7 +191,7 @@ void DeviceWidget::removeRow(int index)
     delete m_listWidget->takeItem(index);
 }
 
-void DeviceWidget::addDevice(DataModel::UDPBrowsingPacket *packet, bool online)
+void DeviceWidget::addDevice(UdpBrowsingPacket *packet, bool online)
 {
     if (packet)
         appendRow(*packet, online);
@@ -337,10 +338,10 @@ void DeviceWidget::setLinkStatus(int index)
 void DeviceWidget::setLogin(uchar status)
 {
     switch (status) {
-    case 1:
+    case LoginStatus::Accepted:
         m_loginDialog->hide();
         break;
-    case 0:
+    case LoginStatus::NotLoggedIn:
         // After a reconnection the model logs in again with the password the device accepted;
         // the built-in password on top of it would be refused and undo that login.
         if (m_model && !m_model->rememberedPassword().isEmpty())
@@ -351,7 +352,7 @@ void DeviceWidget::setLogin(uchar status)
         m_loginDialog->raise();
         m_loginDialog->activateWindow();
         break;
-    case 2:
+    case LoginStatus::Rejected:
         // The dialog hides when the user logs in; the answer to a wrong password brings it back
         // with the error line, or the user would never learn why nothing happens.
         m_loginDialog->show();

@@ -58,7 +58,7 @@ public slots:
     void removeDeviceAt(int index);
 
     // From the model.
-    void addDevice(DataModel::UDPBrowsingPacket *packet, bool online);
+    void addDevice(UdpBrowsingPacket *packet, bool online);
     void removeDevice(int index);
     void setIPAddress(uint index, uint address);
     void setModel(uint index, const QString &model);
@@ -93,7 +93,7 @@ private:
     void updateIcons();
 
     DeviceItemWidget *row(int index) const;
-    void appendRow(const DataModel::UDPBrowsingPacket &packet, bool online);
+    void appendRow(const UdpBrowsingPacket &packet, bool online);
     void removeRow(int index);
     // Selects the device of a row in the model, without hearing the model's echo of it.
     void selectRowDevice(int index);

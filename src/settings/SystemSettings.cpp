@@ -1,5 +1,6 @@
 #include "SystemSettings.h"
 
+#include "IniCheck.h"
 #include "wire/AppLog.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,11 @@ const char *const DefaultTitleCHT =
 
 const quint32 BootChannelsMask = 0x300;
 
+constexpr int SaveDelayMs = 1000;
+constexpr qint64 MaxFileSize = 256 * 1024; // real files are a few hundred bytes
+constexpr int MaxTextLength = 256;
+constexpr int MaxListLength = 16;
+
 bool isDirectoryWritable(const QString &directory)
 {
     // A real probe: permission bits alone mislead for privileged users and read-only mounts.
@@ -63,11 +69,16 @@ SystemSettings::SystemSettings(const QString &filePath, QObject *parent)
 {
     if (!g_instance)
         g_instance = this;
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(SaveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &SystemSettings::flush);
+    openFile();
     load();
 }
 
 SystemSettings::~SystemSettings()
 {
+    flush();
     if (g_instance == this)
         g_instance = nullptr;
 }
@@ -248,7 +259,7 @@ QString SystemSettings::title() const
 
 bool SystemSettings::highDpiScaling() const
 {
-    return readHighDpiScaling(m_filePath);
+    return readValue(QStringLiteral("HighDpiScaling"), QStringLiteral("Enabled"), true).toBool();
 }
 
 LinkSettings SystemSettings::linkSettings() const
@@ -265,7 +276,9 @@ LinkSettings SystemSettings::linkSettings() const
 
 void SystemSettings::setHighDpiScaling(bool enabled)
 {
+    // Read by the next start, which follows at once when the user chooses a restart.
     writeValue(QStringLiteral("HighDpiScaling"), QStringLiteral("Enabled"), enabled);
+    flush();
 }
 
 void SystemSettings::setLanguage(int language)
@@ -405,14 +418,49 @@ void SystemSettings::applyAppearance(int choice)
     emit appearanceChanged(m_dark);
 }
 
+// A cfg.ini that cannot be parsed (or is far larger than any real one) is never written over:
+// the program runs on defaults for what it could not read, keeps changes in memory only, and
+// says so once.
+void SystemSettings::openFile()
+{
+    QFile file(m_filePath);
+    if (file.exists()) {
+        if (file.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
+            m_writable = false;
+            m_fileReadable = false;
+        } else if (!IniCheck::isWellFormed(file.readAll())) {
+            m_writable = false;
+        }
+    }
+    if (m_fileReadable) {
+        m_reader = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+        m_reader->setIniCodec(SettingsCodec);
+    }
+    if (!m_writable) {
+        qCDebug(lcApp) << "cannot read" << m_filePath << "- it is left as it is";
+        m_problem = tr("The settings file %1 could not be read. The program runs on default "
+                       "settings and leaves the file as it is; changes made now are not kept.")
+                            .arg(QDir::toNativeSeparators(m_filePath));
+    }
+}
+
 QVariant SystemSettings::readValue(const QString &group, const QString &key,
                                    const QVariant &defaultValue) const
 {
-    QSettings file(m_filePath, QSettings::IniFormat);
-    file.setIniCodec(SettingsCodec);
-    file.beginGroup(group);
-    const QVariant value = file.value(key, defaultValue);
-    file.endGroup();
+    const QString path = group + QLatin1Char('/') + key;
+    const auto pending = m_pending.constFind(path);
+    QVariant value = pending != m_pending.constEnd() ? *pending
+            : m_reader                               ? m_reader->value(path, defaultValue)
+                                                     : defaultValue;
+    // Texts from the file are cut to a sane length before anything shows or parses them.
+    if (value.type() == QVariant::String && value.toString().size() > MaxTextLength)
+        value = value.toString().left(MaxTextLength);
+    else if (value.type() == QVariant::StringList) {
+        QStringList list = value.toStringList().mid(0, MaxListLength);
+        for (QString &item : list)
+            item.truncate(MaxTextLength);
+        value = list;
+    }
     return value;
 }
 
@@ -426,19 +474,42 @@ int SystemSettings::readInt(const QString &group, const QString &key, int defaul
     return ok ? value : defaultValue;
 }
 
+// Values are written together at most about once a second, and at exit: a device that flips a
+// reported value to and fro would otherwise have the file rewritten and synced on every reply.
 void SystemSettings::writeValue(const QString &group, const QString &key, const QVariant &value)
 {
-    QSettings file(m_filePath, QSettings::IniFormat);
-    file.setIniCodec(SettingsCodec);
-    file.beginGroup(group);
-    // A value the file already holds is not written again: every write replaces the file and
-    // waits for the disk, and start-up writes some values back unchanged.
-    const QString stored = file.value(key).toString();
-    if (file.contains(key) && stored == value.toString())
+    const QString path = group + QLatin1Char('/') + key;
+    const bool stored = m_pending.contains(path) || (m_reader && m_reader->contains(path));
+    if (stored && readValue(group, key, QVariant()).toString() == value.toString())
         return;
-    file.setValue(key, value);
-    file.endGroup();
-    file.sync();
-    if (file.status() != QSettings::NoError)
-        qCDebug(lcApp) << "cannot write" << group << key << "to" << m_filePath;
+    m_pending.insert(path, value);
+    if (m_writable && !m_saveTimer.isActive())
+        m_saveTimer.start();
+}
+
+void SystemSettings::flush()
+{
+    m_saveTimer.stop();
+    if (!m_writable || m_pending.isEmpty())
+        return;
+    {
+        QSettings file(m_filePath, QSettings::IniFormat);
+        file.setIniCodec(SettingsCodec);
+        for (auto it = m_pending.constBegin(); it != m_pending.constEnd(); ++it)
+            file.setValue(it.key(), it.value());
+        file.sync();
+        if (file.status() != QSettings::NoError) {
+            qCDebug(lcApp) << "cannot write" << m_filePath;
+            if (m_problem.isEmpty()) {
+                m_problem = tr("The settings could not be saved to %1. Changes made now are "
+                               "kept until the program ends.")
+                                    .arg(QDir::toNativeSeparators(m_filePath));
+                emit storageProblem(m_problem);
+            }
+            return; // kept pending: the next change tries again
+        }
+    }
+    m_pending.clear();
+    m_reader = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+    m_reader->setIniCodec(SettingsCodec);
 }

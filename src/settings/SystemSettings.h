@@ -3,9 +3,14 @@
 #include "link/LinkSettings.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QObject>
+#include <QSettings>
+#include <QTimer>
 #include <QString>
 #include <QVariant>
+
+#include <memory>
 
 // The application settings of cfg.ini (INI, text codec GBK): languages, appearance, boot mode,
 // device version and ports. Values are read once at construction and normalised; the setters
@@ -47,6 +52,12 @@ public:
     static bool readHighDpiScaling(const QString &filePath);
 
     QString filePath() const { return m_filePath; }
+    // Whether changes reach cfg.ini; false when the file could not be read (it is left alone).
+    bool isWritable() const { return m_writable; }
+    // What the user is to be told about cfg.ini (empty when all is well).
+    QString storageProblemText() const { return m_problem; }
+    // Writes the changes not yet in cfg.ini now (they are written within a second anyway).
+    void flush();
 
     QString titleEN() const { return m_titleEN; }
     QString titleCHS() const;
@@ -99,10 +110,13 @@ public:
     static QByteArray loadGeometry(const QString &key);
 
 signals:
+    // cfg.ini could not be saved (once per run).
+    void storageProblem(const QString &text);
     void languageChanged(int language);
     void appearanceChanged(int dark);
 
 private:
+    void openFile();
     void load();
     void loadLanguage();
     void loadTitles();
@@ -123,6 +137,12 @@ private:
     void writeValue(const QString &group, const QString &key, const QVariant &value);
 
     QString m_filePath;
+    std::unique_ptr<QSettings> m_reader;
+    QMap<QString, QVariant> m_pending; // "group/key" -> value not yet saved
+    QTimer m_saveTimer;
+    bool m_writable = true;
+    bool m_fileReadable = true;
+    QString m_problem;
 
     QString m_titleEN;
     QString m_titleCHS;

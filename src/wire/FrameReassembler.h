@@ -8,8 +8,9 @@
 
 // Cuts control frames out of the byte stream of the control connection.
 //
-// Garbage before a header is skipped one byte at a time (one header debug line per byte); a
-// frame whose tail is wrong is discarded whole (tail debug line). Skipping and removal move a
+// Garbage before a header, and a header claiming more than the longest payload, is skipped one
+// byte at a time (one header debug line per byte); a frame whose tail is wrong is discarded
+// whole (tail debug line). Skipping and removal move a
 // read offset instead of shifting the buffer, so a long run of garbage costs linear time.
 //
 // Data appended while a frame is being delivered (a handler that spins an event loop) is kept
@@ -60,6 +61,13 @@ template<typename Sink> int FrameReassembler::process(Sink &&sink)
             continue;
         }
         const int length = qFromLittleEndian<quint16>(p + 8);
+        if (length > Frame::MaxPayload) {
+            // No frame can be that long: waiting for it would leave the link deaf for as many
+            // bytes as the header claims. A bad header, resynchronised like any other.
+            logHeaderError(available);
+            ++m_start;
+            continue;
+        }
         const int frameSize = length + Frame::Overhead;
         if (available < frameSize) {
             if (m_aside.isEmpty())

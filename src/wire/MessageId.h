@@ -16,3 +16,8 @@ struct MessageId
     }
     constexpr bool operator!=(const MessageId &o) const { return !(*this == o); }
 };
+
+// The message types, the first number of an identity.
+namespace MessageType {
+enum : quint8 { Upgrade = 1, System = 2, Audio = 3, Dante = 4 };
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SystemSettings.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QDateTime>
@@ -78,8 +80,11 @@ inline QString settingsPath()
     return QDir::current().absoluteFilePath(QStringLiteral("cfg.ini"));
 }
 
+// Changes reach cfg.ini within a second; a test reads the file after writing them out at once.
 inline QVariant storedValue(const char *key)
 {
+    if (SystemSettings *settings = SystemSettings::instance())
+        settings->flush();
     return readSettingsValue(settingsPath(), QLatin1String(key));
 }
 

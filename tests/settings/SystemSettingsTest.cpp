@@ -167,6 +167,7 @@ private slots:
     {
         SystemSettings settings(settingsPath());
         Appearance settingsAppearance(&settings);
+        settings.flush();
         QVERIFY(QFile::exists(settingsPath()));
         QCOMPARE(storedValue("DeviceVersionSelection/Current").toInt(), 0);
         QCOMPARE(storedValue("DeviceVersionSelection/ShowAtStartup").toBool(), true);
@@ -446,6 +447,7 @@ private slots:
         QVERIFY(!settings.highDpiScaling());
         settings.setShowAtStartup(false);
         settings.setDeviceVersion(2);
+        settings.flush(); // otherwise written within a second
 
         SystemSettings reloaded(settingsPath());
 
@@ -535,6 +537,7 @@ private slots:
             QCOMPARE(settings.language(), 1);
             QCOMPARE(settings.controlPort(), quint16(3000));
             settings.setLanguage(0);
+            settings.flush();
             QCOMPARE(readSettingsValue(user, QStringLiteral("Language/Current")).toInt(), 0);
         }
         QVERIFY(QDir::setCurrent(work));

@@ -1,18 +1,13 @@
-// The discovery part of DataModel: announcements in, device entries created and updated, the
-// network-change command out, ageing's counterpart (a device heard again), manual add and
-// removal.
-//
 // Announcements are broadcast to 255.255.255.255. On Linux a socket bound to an interface's
 // unicast address never sees such a broadcast, so they are received on a socket bound to the
 // any-address, which reports each datagram's receiving interface. The per-interface sockets
 // remain: they take what is addressed to their interface and send the network-change command
 // out of every interface.
-#include "model/DataModel.h"
+#include "DeviceDirectory.h"
 
-#include "link/Discovery.h"
-#include "link/InterfaceChoice.h"
+#include "Discovery.h"
+#include "InterfaceChoice.h"
 #include "wire/LinkLog.h"
-#include "link/SystemInterfaceProvider.h"
 
 #include <QNetworkDatagram>
 #include <QPointer>
@@ -24,24 +19,49 @@ namespace {
 // Datagrams handled per readyRead; the rest wait for the next turn of the event loop, so a
 // flood never holds the window.
 constexpr int DatagramsPerRead = 16;
+constexpr qint64 OfflineAfterMs = 2000; // no announcement for 2 s
 
 constexpr QAbstractSocket::BindMode DiscoveryBindMode =
         QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint;
 
 } // namespace
 
-void DataModel::startDeviceLink(LinkEnvironment &environment)
+DeviceDirectory::DeviceDirectory(const LinkSettings &settings, Clock clock,
+                                 NetworkInterfaceProvider &interfaces, Hooks hooks,
+                                 QObject *parent)
+    : QObject(parent), m_settings(settings), m_clock(std::move(clock)), m_interfaces(interfaces),
+      m_hooks(std::move(hooks))
 {
-    qRegisterMetaType<UDPBrowsingPacket *>("UDPBrowsingPacket*");
-    qRegisterMetaType<UDPBrowsingPacket *>("DataModel::UDPBrowsingPacket*");
-    m_interfaces = environment.interfaces ? std::move(environment.interfaces)
-                                          : std::make_unique<SystemInterfaceProvider>();
-    loadRegistry(environment.registryFile);
-    m_interfaceCount = InterfaceChoice::usableCount(m_interfaces->interfaces());
-    rebuildDiscoverySockets();
 }
 
-std::unique_ptr<QUdpSocket> DataModel::bindDiscoverySocket(const QHostAddress &address)
+DeviceDirectory::~DeviceDirectory()
+{
+    for (auto &entry : m_entries) {
+        if (m_hooks.entryRemoved)
+            m_hooks.entryRemoved(*entry);
+    }
+}
+
+void DeviceDirectory::start(const QString &registryFile)
+{
+    m_registry = std::make_unique<DeviceRegistry>(registryFile);
+    const QVector<UdpBrowsingPacket> packets = m_registry->load();
+    for (const UdpBrowsingPacket &packet : packets)
+        appendEntry(packet, false);
+    m_interfaceCount = InterfaceChoice::usableCount(m_interfaces.interfaces());
+    rebuildSockets();
+}
+
+int DeviceDirectory::indexOf(quint32 deviceId) const
+{
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i]->packet.deviceId == deviceId)
+            return int(i);
+    }
+    return -1;
+}
+
+std::unique_ptr<QUdpSocket> DeviceDirectory::bindSocket(const QHostAddress &address)
 {
     auto socket = std::make_unique<QUdpSocket>();
     if (!socket->bind(address, m_settings.broadcastPort, DiscoveryBindMode)) {
@@ -50,17 +70,17 @@ std::unique_ptr<QUdpSocket> DataModel::bindDiscoverySocket(const QHostAddress &a
         m_interfaceCount = -1; // the next once-a-second check tries again
         return nullptr;
     }
-    connect(socket.get(), &QUdpSocket::readyRead, this, &DataModel::udpReadyRead);
+    connect(socket.get(), &QUdpSocket::readyRead, this, &DeviceDirectory::udpReadyRead);
     return socket;
 }
 
-void DataModel::rebuildDiscoverySockets()
+void DeviceDirectory::rebuildSockets()
 {
-    m_discoverySockets.clear();
+    m_sockets.clear();
     if (!m_announcementSocket)
-        m_announcementSocket = bindDiscoverySocket(QHostAddress(QHostAddress::AnyIPv4));
+        m_announcementSocket = bindSocket(QHostAddress(QHostAddress::AnyIPv4));
 
-    const QList<NetworkInterfaceInfo> interfaces = m_interfaces->interfaces();
+    const QList<NetworkInterfaceInfo> interfaces = m_interfaces.interfaces();
     for (const NetworkInterfaceInfo &iface : interfaces) {
         if (!InterfaceChoice::isUsable(iface))
             continue;
@@ -68,24 +88,47 @@ void DataModel::rebuildDiscoverySockets()
         pair.iface = iface;
         const QHostAddress address = InterfaceChoice::firstIPv4(iface);
         if (!address.isNull())
-            pair.socket = bindDiscoverySocket(address);
-        m_discoverySockets.push_back(std::move(pair));
+            pair.socket = bindSocket(address);
+        m_sockets.push_back(std::move(pair));
     }
 }
 
-int DataModel::discoverySocketCount() const
+int DeviceDirectory::socketCount() const
 {
-    return int(std::count_if(m_discoverySockets.begin(), m_discoverySockets.end(),
+    return int(std::count_if(m_sockets.begin(), m_sockets.end(),
                              [](const DiscoverySocket &pair) { return bool(pair.socket); }));
 }
 
-void DataModel::udpReadyRead()
+void DeviceDirectory::checkInterfaces()
+{
+    const int count = InterfaceChoice::usableCount(m_interfaces.interfaces());
+    if (count != m_interfaceCount) {
+        m_interfaceCount = count;
+        rebuildSockets();
+    }
+}
+
+void DeviceDirectory::ageDevices()
+{
+    const qint64 t = m_clock();
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        DeviceEntry &entry = *m_entries[i];
+        if (!entry.online || entry.lastSeen + OfflineAfterMs >= t)
+            continue;
+        entry.online = false;
+        emit deviceListNetworkChanged(int(i));
+        entry.packet.fault = 0;
+        emit deviceListFaultChanged(uint(i), false);
+    }
+}
+
+void DeviceDirectory::udpReadyRead()
 {
     QPointer<QUdpSocket> socket = qobject_cast<QUdpSocket *>(sender());
     if (!socket)
         return;
     int fixedInterface = -1; // a per-interface socket knows its interface
-    for (const DiscoverySocket &pair : m_discoverySockets) {
+    for (const DiscoverySocket &pair : m_sockets) {
         if (pair.socket.get() == socket)
             fixedInterface = pair.iface.index;
     }
@@ -98,80 +141,63 @@ void DataModel::udpReadyRead()
     }
 }
 
-bool DataModel::alternativeAnnouncementForm() const
-{
-    return m_settings.bootMode == 2 || connectedArmMajor() == 5;
-}
-
-quint8 DataModel::connectedArmMajor() const
-{
-    return m_mirror.device.armVersion[0];
-}
-
-int DataModel::indexOfDevice(quint32 deviceId) const
-{
-    for (size_t i = 0; i < m_devices.size(); ++i) {
-        if (m_devices[i]->packet.deviceId == deviceId)
-            return int(i);
-    }
-    return -1;
-}
-
-int DataModel::appendEntry(const UDPBrowsingPacket &packet, bool online)
+int DeviceDirectory::appendEntry(const UdpBrowsingPacket &packet, bool online)
 {
     auto entry = std::make_unique<DeviceEntry>();
     entry->packet = packet;
     entry->online = online;
-    entry->lastSeen = now();
-    connectSocket(*entry);
-    m_devices.push_back(std::move(entry));
-    return int(m_devices.size()) - 1;
+    entry->lastSeen = m_clock();
+    if (m_hooks.entryCreated)
+        m_hooks.entryCreated(*entry);
+    m_entries.push_back(std::move(entry));
+    return int(m_entries.size()) - 1;
 }
 
 // The address of the receiving interface in the device's subnet. Loopback and interfaces the
 // discovery does not use give none.
-QHostAddress DataModel::localAddressFor(int interfaceIndex, quint32 deviceAddress) const
+QHostAddress DeviceDirectory::localAddressFor(int interfaceIndex, quint32 deviceAddress) const
 {
     if (interfaceIndex <= 0)
         return {};
-    for (const DiscoverySocket &pair : m_discoverySockets) {
+    for (const DiscoverySocket &pair : m_sockets) {
         if (pair.iface.index == interfaceIndex)
             return InterfaceChoice::localAddressFor(pair.iface, QHostAddress(deviceAddress));
     }
     return {};
 }
 
-void DataModel::processAnnouncement(const QByteArray &datagram, int interfaceIndex)
+void DeviceDirectory::processAnnouncement(const QByteArray &datagram, int interfaceIndex)
 {
-    const std::optional<UDPBrowsingPacket> packet = UDPBrowsingPacket::parse(
-            datagram, alternativeAnnouncementForm(), m_settings.productCode);
+    const bool alternative = m_hooks.alternativeForm && m_hooks.alternativeForm();
+    const std::optional<UdpBrowsingPacket> packet =
+            UdpBrowsingPacket::parse(datagram, alternative, m_settings.productCode);
     if (!packet)
         return;
-    const int index = indexOfDevice(packet->deviceId);
+    const int index = indexOf(packet->deviceId);
     if (index < 0)
-        addDiscoveredDevice(*packet, interfaceIndex);
+        addDiscovered(*packet, interfaceIndex);
     else
-        updateDiscoveredDevice(index, *packet, interfaceIndex);
+        updateDiscovered(index, *packet, interfaceIndex);
 }
 
-void DataModel::addDiscoveredDevice(const UDPBrowsingPacket &packet, int interfaceIndex)
+void DeviceDirectory::addDiscovered(const UdpBrowsingPacket &packet, int interfaceIndex)
 {
     m_registry->sqlAdd(packet);
     const int index = appendEntry(packet, true);
-    DeviceEntry &entry = *m_devices[size_t(index)];
+    DeviceEntry &entry = *m_entries[size_t(index)];
     entry.localAddress = localAddressFor(interfaceIndex, packet.ipAddress);
     emit deviceListAdd(&entry.packet, true);
 }
 
-void DataModel::updateDiscoveredDevice(int index, const UDPBrowsingPacket &packet,
+void DeviceDirectory::updateDiscovered(int index, const UdpBrowsingPacket &packet,
                                        int interfaceIndex)
 {
-    using P = UDPBrowsingPacket;
-    DeviceEntry &entry = *m_devices[size_t(index)];
+    using P = UdpBrowsingPacket;
+    DeviceEntry &entry = *m_entries[size_t(index)];
     P &stored = entry.packet;
     const quint32 id = stored.deviceId;
     const uint i = uint(index);
-    entry.lastSeen = now();
+    entry.lastSeen = m_clock();
 
     const unsigned changed = P::changedFields(stored, packet);
     if (changed & P::IPAddressField) {
@@ -224,66 +250,68 @@ void DataModel::updateDiscoveredDevice(int index, const UDPBrowsingPacket &packe
     emit deviceListRunTimeChanged(i, stored.runTime, stored.totalTime);
 
     if (!entry.online) {
-        // A device coming back counts as a connection for the rotation's time-out report.
         entry.online = true;
-        m_firstAddress = QHostAddress();
-        m_hadConnection = true;
+        emit deviceReturned(index);
         emit deviceListNetworkChanged(index);
     }
     if (entry.localAddress.isNull())
         entry.localAddress = localAddressFor(interfaceIndex, stored.ipAddress);
 }
 
-int DataModel::addDeviceByAddress(quint32 address)
+int DeviceDirectory::addByAddress(quint32 address)
 {
     QVector<quint32> used;
-    used.reserve(int(m_devices.size()));
-    for (const auto &entry : m_devices)
+    used.reserve(int(m_entries.size()));
+    for (const auto &entry : m_entries)
         used.append(entry->packet.deviceId);
-    UDPBrowsingPacket packet;
+    UdpBrowsingPacket packet;
     packet.deviceId = Discovery::manualDeviceId(used);
     packet.ipAddress = address;
     m_registry->sqlAdd(packet);
     const int index = appendEntry(packet, false);
-    emit deviceListAdd(&m_devices[size_t(index)]->packet, false);
+    emit deviceListAdd(&m_entries[size_t(index)]->packet, false);
     return index;
 }
 
-void DataModel::setDeviceNetwork(int index, quint32 address, quint32 mask, quint32 gateway)
+void DeviceDirectory::changeAddress(int index, quint32 address)
 {
-    if (index < 0 || index >= deviceCount())
+    UdpBrowsingPacket &packet = m_entries[size_t(index)]->packet;
+    if (packet.ipAddress == address)
         return;
-    UDPBrowsingPacket &packet = m_devices[size_t(index)]->packet;
-    if (packet.ipAddress != address) {
-        packet.ipAddress = address;
-        emit deviceListIPAddressChanged(uint(index), address);
-        m_registry->sqlUpdateIPAddress(packet.deviceId, address);
-    }
-    const QByteArray datagram =
-            Discovery::networkChangeDatagram(packet.deviceId, address, mask, gateway);
-    for (const DiscoverySocket &pair : m_discoverySockets) {
+    packet.ipAddress = address;
+    emit deviceListIPAddressChanged(uint(index), address);
+    m_registry->sqlUpdateIPAddress(packet.deviceId, address);
+}
+
+void DeviceDirectory::changeNetwork(int index, quint32 address, quint32 mask, quint32 gateway)
+{
+    if (index < 0 || index >= count())
+        return;
+    changeAddress(index, address);
+    const QByteArray datagram = Discovery::networkChangeDatagram(
+            m_entries[size_t(index)]->packet.deviceId, address, mask, gateway);
+    for (const DiscoverySocket &pair : m_sockets) {
         if (pair.socket)
             pair.socket->writeDatagram(datagram, QHostAddress(QHostAddress::Broadcast),
                                        Discovery::CommandPort);
     }
 }
 
-void DataModel::removeDevice(int index)
+void DeviceDirectory::changeDeviceId(int index, quint32 deviceId)
 {
-    if (index < 0 || index >= deviceCount())
-        return;
-    const bool wasSelected = index == m_currentIndex;
-    if (wasSelected)
-        stopLink(); // while the entry is still the current one
-    m_registry->sqlRemove(m_devices[size_t(index)]->packet.deviceId);
-    releaseSocket(*m_devices[size_t(index)]);
-    m_devices.erase(m_devices.begin() + index);
+    UdpBrowsingPacket &packet = m_entries[size_t(index)]->packet;
+    const quint32 oldId = packet.deviceId;
+    packet.deviceId = deviceId;
+    emit deviceListDeviceIDChanged(uint(index), deviceId);
+    m_registry->sqlUpdateDeviceId(oldId, deviceId);
+}
 
-    if (m_currentIndex > index) {
-        --m_currentIndex;
-        emit deviceListSelectionChanged(m_currentIndex, true);
-    } else if (wasSelected) {
-        applySelection(-1, true);
-    }
-    emit deviceListRemove(index);
+void DeviceDirectory::remove(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    m_registry->sqlRemove(m_entries[size_t(index)]->packet.deviceId);
+    if (m_hooks.entryRemoved)
+        m_hooks.entryRemoved(*m_entries[size_t(index)]);
+    m_entries.erase(m_entries.begin() + index);
 }
