@@ -339,6 +339,7 @@ void DeviceWidget::setLogin(uchar status)
 {
     switch (status) {
     case LoginStatus::Accepted:
+        m_loginDialog->forgetUserAttempt();
         m_loginDialog->hide();
         break;
     case LoginStatus::NotLoggedIn:
@@ -346,6 +347,8 @@ void DeviceWidget::setLogin(uchar status)
         // the built-in password on top of it would be refused and undo that login.
         if (m_model && !m_model->rememberedPassword().isEmpty())
             break;
+        // A new round: the refusal that follows answers the built-in password, not the user.
+        m_loginDialog->forgetUserAttempt();
         if (m_model)
             m_model->login(QString::fromLatin1(BuiltInPassword), false);
         m_loginDialog->show();
@@ -354,10 +357,12 @@ void DeviceWidget::setLogin(uchar status)
         break;
     case LoginStatus::Rejected:
         // The dialog hides when the user logs in; the answer to a wrong password brings it back
-        // with the error line, or the user would never learn why nothing happens.
+        // with the error line, or the user would never learn why nothing happens. The refused
+        // built-in password leaves the dialog clean: the user has not tried anything yet.
         m_loginDialog->show();
         m_loginDialog->raise();
-        m_loginDialog->showPasswordError();
+        if (m_loginDialog->takeUserAttempt())
+            m_loginDialog->showPasswordError();
         break;
     default:
         break;

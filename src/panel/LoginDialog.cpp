@@ -62,6 +62,13 @@ bool LoginDialog::isPasswordErrorVisible() const
     return !m_errorLabel->isHidden();
 }
 
+bool LoginDialog::takeUserAttempt()
+{
+    const bool attempted = m_userAttempt;
+    m_userAttempt = false;
+    return attempted;
+}
+
 void LoginDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -81,8 +88,10 @@ void LoginDialog::hideEvent(QHideEvent *event)
 
 void LoginDialog::loginButtonClicked()
 {
-    if (m_model)
+    if (m_model) {
         m_model->login(m_passwordEdit->text().trimmed(), true);
+        m_userAttempt = true;
+    }
     hide();
 }
 

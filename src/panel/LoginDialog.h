@@ -21,6 +21,11 @@ public:
     // The device rejected the last password.
     void showPasswordError();
     bool isPasswordErrorVisible() const;
+    // Whether the last password sent was typed here and not yet answered; the answer is taken.
+    // A refusal is the user's to hear only then: the panel's own try with the built-in
+    // password is not.
+    bool takeUserAttempt();
+    void forgetUserAttempt() { m_userAttempt = false; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -37,4 +42,5 @@ private:
     QLineEdit *m_passwordEdit;
     QLabel *m_errorLabel;
     QPushButton *m_loginButton;
+    bool m_userAttempt = false;
 };

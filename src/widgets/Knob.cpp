@@ -152,7 +152,8 @@ void Knob::mouseReleaseEvent(QMouseEvent *)
 
 void Knob::wheelEvent(QWheelEvent *event)
 {
-    m_input.wheel(wheelDelta(event));
+    if (!m_input.wheel(wheelDelta(event)))
+        return;
     update();
     emit valueChanged(m_state.value());
 }

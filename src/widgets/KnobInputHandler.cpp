@@ -74,9 +74,18 @@ void KnobInputHandler::release()
     m_pressed = false;
 }
 
-void KnobInputHandler::wheel(int angleDelta)
+bool KnobInputHandler::wheel(int angleDelta)
 {
-    m_state.setValue(bounded(m_state.value() + long(angleDelta / 120) * m_state.step()));
+    constexpr int Notch = 120;
+    if ((angleDelta < 0 && m_wheelRemainder > 0) || (angleDelta > 0 && m_wheelRemainder < 0))
+        m_wheelRemainder = 0;
+    const long total = long(m_wheelRemainder) + angleDelta;
+    const long notches = total / Notch;
+    m_wheelRemainder = int(total % Notch);
+    if (notches == 0)
+        return false;
+    m_state.setValue(bounded(m_state.value() + notches * m_state.step()));
+    return true;
 }
 
 bool KnobInputHandler::key(int key)

@@ -35,8 +35,11 @@ public:
     void tick();
     void release();
 
-    // The value after a wheel turn of angleDelta eighths of a degree (120 per notch).
-    void wheel(int angleDelta);
+    // A wheel turn of angleDelta eighths of a degree. Turns are added up and the value moves one
+    // step per 120 (a notch of a classic wheel), so touchpads and smooth wheels, which report
+    // smaller parts of a notch, move it too; turning back drops what was left over. Returns
+    // whether a whole notch was reached (the knob then reports its value).
+    bool wheel(int angleDelta);
     // Arrow keys step the value; returns false for any other key.
     bool key(int key);
 
@@ -53,4 +56,5 @@ private:
     double m_chosenVertical = DefaultSensitivity;
     bool m_accelerated = false;
     double m_factor = DefaultAccelerationFactor;
+    int m_wheelRemainder = 0; // eighths of a degree short of the next notch
 };

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVariant>
 
 namespace {
 
@@ -46,22 +47,30 @@ QMessageBox::Icon toQt(MessageBox::Icon icon)
 int MessageBox::ask(QWidget *parent, Icon icon, const QString &title, const QString &text,
                     const QStringList &buttons, Qt::TextFormat format)
 {
-    const Request request{icon, title, text, buttons};
+    const Request request {icon, title, text, buttons, format};
     requests().append(request);
     if (responder())
         return responder()(request);
 
-    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
-    box.setTextFormat(format);
-    QList<QAbstractButton *> added;
-    for (int i = 0; i < buttons.size(); ++i) {
+    const std::unique_ptr<QMessageBox> box = create(parent, request);
+    box->exec();
+    const QAbstractButton *chosen = box->clickedButton();
+    return chosen ? chosen->property("answer").toInt() : -1;
+}
+
+std::unique_ptr<QMessageBox> MessageBox::create(QWidget *parent, const Request &request)
+{
+    auto box = std::make_unique<QMessageBox>(toQt(request.icon), request.title, request.text,
+                                             QMessageBox::NoButton, parent);
+    box->setTextFormat(request.format);
+    for (int i = 0; i < request.buttons.size(); ++i) {
         // The last button of a question is the one that backs out (Escape, window close).
-        const auto role = (i == buttons.size() - 1 && buttons.size() > 1) ? QMessageBox::RejectRole
-                                                                           : QMessageBox::AcceptRole;
-        added.append(box.addButton(buttons[i], role));
+        const auto role = (i == request.buttons.size() - 1 && request.buttons.size() > 1)
+                ? QMessageBox::RejectRole
+                : QMessageBox::AcceptRole;
+        box->addButton(request.buttons[i], role)->setProperty("answer", i);
     }
-    box.exec();
-    return int(added.indexOf(box.clickedButton()));
+    return box;
 }
 
 void MessageBox::inform(QWidget *parent, Icon icon, const QString &title, const QString &text)

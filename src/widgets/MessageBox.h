@@ -5,7 +5,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 
 // The one way the program asks the user something or tells them about a failure: modal message
@@ -24,6 +26,7 @@ public:
         QString title;
         QString text;
         QStringList buttons;
+        Qt::TextFormat format = Qt::AutoText;
     };
 
     struct FileRequest
@@ -49,6 +52,10 @@ public:
                                 const QString &filter);
     static QString saveFileName(QWidget *parent, const QString &caption, const QString &directory,
                                 const QString &filter);
+
+    // The box that ask() shows for a request, not yet shown; each button carries its index in
+    // the property "answer". Tests show it to see what a user would see.
+    static std::unique_ptr<QMessageBox> create(QWidget *parent, const Request &request);
 
     // ---- test seam ----
     using Responder = std::function<int(const Request &)>;

@@ -153,9 +153,13 @@ private slots:
         auto device = startWithSimulator("secret");
         QVERIFY(device);
         QTRY_COMPARE(f.rowCount(), 1);
+        QSignalSpy status(f.model.get(), &DataModel::tcpLoginChanged);
         f.click(0);
-        // The built-in password is refused.
-        QTRY_VERIFY(loginDialog()->isVisible() && loginDialog()->isPasswordErrorVisible());
+        // The built-in password is refused: the dialog waits for the user's password, with no
+        // error line, as the user has not tried one yet.
+        QTRY_VERIFY(!status.isEmpty() && status.last().at(0).value<uchar>() == 2);
+        QVERIFY(loginDialog()->isVisible());
+        QVERIFY(!loginDialog()->isPasswordErrorVisible());
         QVERIFY(!f.model->isLoggedIn());
 
         auto *field = loginDialog()->findChild<QLineEdit *>(QStringLiteral("passwordEdit"));

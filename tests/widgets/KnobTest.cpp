@@ -120,8 +120,7 @@ private slots:
 
         PointerEvents::wheel(&knob, 120);
         PointerEvents::wheel(&knob, -240);
-        PointerEvents::wheel(&knob, 60); // less than a notch: no movement
-        QCOMPARE(values(changed), QList<int>({55, 45, 45}));
+        QCOMPARE(values(changed), QList<int>({55, 45}));
 
         // Arrow keys are taken before anyone else; other keys are not.
         changed.clear();
@@ -139,6 +138,37 @@ private slots:
         QCOMPARE(knob.value(), 100);
         QTest::keyClick(&knob, Qt::Key_Up);
         QCOMPARE(knob.value(), 100);
+    }
+
+    // Smooth wheels and touchpads report parts of a notch: they add up, one step per 120.
+    void wheelTurnsAddUpToNotches_data()
+    {
+        QTest::addColumn<QList<int>>("deltas");
+        QTest::addColumn<QList<int>>("reported");
+        QTest::newRow("classic notches") << QList<int> {120, 120, -120} << QList<int> {55, 60, 55};
+        QTest::newRow("thirds of a notch")
+                << QList<int> {40, 40, 40, 40, 40, 40, 40} << QList<int> {55, 60};
+        QTest::newRow("touchpad eighths")
+                << QList<int> {15, 15, 15, 15, 15, 15, 15, 15} << QList<int> {55};
+        QTest::newRow("less than a notch") << QList<int> {60, 59} << QList<int> {};
+        QTest::newRow("a fast spin") << QList<int> {360, 130, 110} << QList<int> {65, 70, 75};
+        // Turning back drops what was left over from the other direction.
+        QTest::newRow("turning back") << QList<int> {100, -100, -20} << QList<int> {45};
+        QTest::newRow("at the limit") << QList<int> {1200, 120} << QList<int> {100, 100};
+    }
+    void wheelTurnsAddUpToNotches()
+    {
+        QFETCH(QList<int>, deltas);
+        QFETCH(QList<int>, reported);
+        Knob knob;
+        knob.setRange(0, 100);
+        knob.setStep(5);
+        knob.setValue(50);
+        QSignalSpy changed(&knob, &Knob::valueChanged);
+        for (int delta : deltas)
+            PointerEvents::wheel(&knob, delta);
+        QCOMPARE(values(changed), reported);
+        QCOMPARE(knob.value(), reported.isEmpty() ? 50 : reported.last());
     }
 
     void programmaticChangesClampAndStaySilent()

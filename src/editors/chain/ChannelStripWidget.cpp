@@ -90,9 +90,12 @@ void ChannelStripWidget::refreshChannel(int channel)
     }
     if (channel < 0 || channel >= channelCount())
         return;
-    // Every control of the column stays silent while it is set from the mirror.
+    // The column's controls (named after the channel) stay silent while they are set from the
+    // mirror. Only they: the parts inside a control, such as the text engine of an edit, tell
+    // the control to repaint through their own signals, and an edit held silent would go on
+    // showing its old number.
     QWidget *column = m_columns[size_t(channel)].widget;
-    const QList<QObject *> controls = column->findChildren<QObject *>();
+    const QList<QObject *> controls = column->findChildren<QObject *>(QString::number(channel));
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     blockers.reserve(size_t(controls.size()));
     for (QObject *control : controls)
@@ -142,6 +145,8 @@ void ChannelStripWidget::applyChannelConfig(quint32 inputMask, quint32 outputMas
         c.widget->setHidden(!c.present);
         c.danteLabel->setVisible(c.dante);
     }
+    // A new configuration renames channels (Dante inputs and outputs have names of their own).
+    refreshLabels();
 }
 
 bool ChannelStripWidget::maskHas(quint32 mask, int channel)

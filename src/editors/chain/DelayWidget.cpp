@@ -26,8 +26,7 @@ void DelayWidget::buildChannel(int channel, QVBoxLayout *column)
     c.knob = new Knob(parent);
     c.knob->setObjectName(name);
     c.knob->setSizeCode(Knob::Smallest);
-    c.knob->setRange(0, m_units.knobMaximum);
-    c.knob->setStep(100); // a wheel notch or arrow key: 1 ms
+    c.knob->setRange(0, m_units.knobMaximum); // a notch or arrow key: one unit, 0.01 ms
     column->addSpacing(4);
     column->addWidget(c.knob, 0, Qt::AlignHCenter);
     connect(c.knob, &Knob::valueChanged, this, &DelayWidget::delayKnobValueChanged);

@@ -188,7 +188,8 @@ void GateWidget::knobChanged(Parameter parameter, int value)
     GateParams &gate = model()->input(ch).gate;
     field(gate, parameter) = float(value);
     refreshChannel(ch);
-    model()->queueWrite(Msg::GateParams, quint8(ch), 255, SetPayload::gate(quint8(ch), gate));
+    // At once, as every gate change: a knob moves one step per notch or drag event.
+    model()->sendWrite(Msg::GateParams, SetPayload::gate(quint8(ch), gate));
 }
 
 void GateWidget::editFinished(Parameter parameter, void (GateWidget::*slot)())

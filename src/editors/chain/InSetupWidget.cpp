@@ -29,9 +29,13 @@ QPushButton *toggleButton(int channel, const char *control, QWidget *parent)
     return button;
 }
 
+// The gain with one decimal, or with the further decimals (up to three) of a gain typed so.
 QString gainText(float gain)
 {
-    return QString::number(double(gain), 'f', 1);
+    QString text = QString::number(double(gain), 'f', 3);
+    while (text.endsWith(QLatin1Char('0')) && text.indexOf(QLatin1Char('.')) < text.size() - 2)
+        text.chop(1);
+    return text;
 }
 
 } // namespace
@@ -74,8 +78,7 @@ void InSetupWidget::buildChannel(int channel, QVBoxLayout *column)
     c.gainKnob = new Knob(parent);
     c.gainKnob->setObjectName(name);
     c.gainKnob->setSizeCode(Knob::Small);
-    c.gainKnob->setRange(0, GainKnobMaximum);
-    c.gainKnob->setStep(5);
+    c.gainKnob->setRange(0, GainKnobMaximum); // tenths of a dB, one per notch or arrow key
     column->addWidget(c.gainKnob, 0, Qt::AlignHCenter);
     connect(c.gainKnob, &Knob::valueChanged, this, &InSetupWidget::gainKnobValueChanged);
     c.gainEdit = new LineEdit(parent);
@@ -239,9 +242,8 @@ void InSetupWidget::gainEditEditingFinished()
                    gainText(model()->input(ch).inputGain));
         return;
     }
-    const double tenths =
-            qBound(double(knob->minimum()), std::round(*typed * 10.0), double(knob->maximum()));
-    const float gain = float(tenths / 10.0);
+    // The gain as typed, within the knob's limits.
+    const float gain = float(qBound(knob->minimum() / 10.0, *typed, knob->maximum() / 10.0));
     settleEdit(edit, this, &InSetupWidget::gainEditEditingFinished, gainText(gain));
     for (int c : pairedChannels(ch)) {
         model()->input(c).inputGain = gain;

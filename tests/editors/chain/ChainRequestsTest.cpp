@@ -125,9 +125,12 @@ private slots:
         // payload, tail.
         row("input mute", click(InSetup, 3, "mute"), "827d0100 030102 01 0200 0301 7d82", false);
         row("phantom power", click(InSetup, 2, "phantom"), frame(3, 1, 5, "02 01"), false);
-        row("input gain knob", wheel(InSetup, 4, ""), frame(3, 1, 8, "04 0000003f"), true);
+        row("input gain knob", wheel(InSetup, 4, ""), frame(3, 1, 8, "04 cdcccc3d"), true);
         row("input gain edit", edit(InSetup, 5, "gain", "12.5"), frame(3, 1, 8, "05 00004841"),
             false);
+        // The gain as typed, not rounded to the knob's tenths.
+        row("input gain edit, hundredths", edit(InSetup, 5, "gain", "12.34"),
+            frame(3, 1, 8, "05 a4704541"), false);
         row(
                 "input mode",
                 [](ModuleWidget &m) { modeButton(m.inSetupWidget(), 6, "Line")->click(); },
@@ -137,7 +140,7 @@ private slots:
         row("gate threshold edit", edit(Gate, 2, "threshold", "-40"),
             frame(3, 2, 2, "02 01 000020c2 0000803f 0000a041"), false);
         row("gate attack knob", wheel(Gate, 2, "attack"),
-            frame(3, 2, 2, "02 01 000082c2 00000040 0000a041"), true);
+            frame(3, 2, 2, "02 01 000082c2 00000040 0000a041"), false);
         row("gate decay edit", edit(Gate, 0, "decay", "250"),
             frame(3, 2, 2, "00 01 000082c2 0000803f 00007a43"), false);
         row("feedback", click(ModuleWidget::FeedbackPage, 7, "enabled"), frame(3, 3, 1, "07 01"),
@@ -149,7 +152,7 @@ private slots:
                 },
                 frame(3, 6, 1, "01 00004841"), true);
         row("output delay knob", wheel(ModuleWidget::OutDelayPage, 0, ""),
-            frame(3, 14, 1, "00 0000803f"), true);
+            frame(3, 14, 1, "00 0ad7233c"), true); // one notch: 0.01 ms
         row("pre-mix mute", click(PreLevel, 16, "mute"), frame(3, 7, 1, "10 01"), false);
         row("pre-mix invert", click(PreLevel, 3, "invert"), frame(3, 7, 3, "03 01"), false);
         row("pre-mix priority", click(PreLevel, 2, "priority"), frame(3, 7, 8, "02 01"), false);
@@ -179,6 +182,21 @@ private slots:
         }
         QCOMPARE(m_log->take(), QStringList {expected});
         QVERIFY(model().pendingWrites().empty());
+    }
+
+    // Every gate change goes out at once, one frame per notch, none held back for the tick.
+    void gateKnobsSendEveryStepAtOnce()
+    {
+        Knob *threshold = control<Knob>(m_module->gateWidget(), 3, "threshold");
+        for (int notch = 0; notch < 3; ++notch)
+            PointerEvents::wheel(threshold, 120);
+        QVERIFY(model().pendingWrites().empty());
+        QCOMPARE(m_log->take(),
+                 (QStringList {frame(3, 2, 2, "03 01 000080c2 0000803f 0000a041"), // -64 dB
+                               frame(3, 2, 2, "03 01 00007cc2 0000803f 0000a041"),
+                               frame(3, 2, 2, "03 01 000078c2 0000803f 0000a041")}));
+        QCOMPARE(control<QLineEdit>(m_module->gateWidget(), 3, "threshold")->text(),
+                 QString("-62"));
     }
 
     void unchangedDelayIsNotSent()
@@ -410,7 +428,7 @@ private slots:
         QCOMPARE(control<DoubleSpinBox>(delays, 4, "meters")->text(), QString("1.000"));
         QCOMPARE(control<DoubleSpinBox>(delays, 4, "milliseconds")->text(), QString("2.94"));
         PointerEvents::wheel(control<Knob>(delays, 4), 120);
-        QCOMPARE(control<DoubleSpinBox>(delays, 4, "milliseconds")->text(), QString("3.94"));
+        QCOMPARE(control<DoubleSpinBox>(delays, 4, "milliseconds")->text(), QString("2.95"));
 
         // Outputs reach 2000 ms.
         DelayWidget *outputs = m_module->outDelayWidget();
