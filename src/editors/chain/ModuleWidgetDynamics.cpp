@@ -20,6 +20,16 @@ bool wideCopyMasks(DataModel &model)
     return model.deviceInfo().dspVersion[0] == 5;
 }
 
+// Whether a throttled write of the channel's record still waits to be sent.
+bool writePending(const DataModel &model, MessageId id, int channel)
+{
+    for (const PendingWrite &write : model.pendingWrites()) {
+        if (write.id == id && write.channel == channel)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 LimiterWidget *ModuleWidget::connectLimiter(LimiterWidget *limiter)
@@ -150,6 +160,15 @@ void ModuleWidget::limiterChannelCopy(bool inputs, int channel, quint32 inputMas
         return;
     const LimiterParams limiter =
             inputs ? m_model->input(channel).limiter : m_model->output(channel).limiter;
+    // The device copies what it has: a change of the source still waiting in the throttle goes
+    // first, or the targets would get the old values.
+    const MessageId record = inputs ? Msg::InLimiter : Msg::OutLimiter;
+    if (writePending(*m_model, record, channel))
+        m_model->sendWrite(record, SetPayload::limiter(quint8(channel), limiter));
+    if (inputs && writePending(*m_model, Msg::InLimiterGain, channel))
+        m_model->sendWrite(
+                Msg::InLimiterGain,
+                SetPayload::channelFloat(quint8(channel), m_model->input(channel).limiterGain));
     // Only the inputs' limiters have a gain; an output's copy leaves the inputs' gains alone.
     const float gain = m_model->input(channel).limiterGain;
     for (int ch = 0; ch < LimiterWidget::InputChannels; ++ch) {
@@ -178,6 +197,12 @@ void ModuleWidget::limiterChannelReset(bool inputs, int channel)
     if (channel < 0 || channel >= count)
         return;
     const QByteArray payload = ByteWriter(1).u8(quint8(channel));
+    // A change still waiting in the throttle would undo the reset when it goes: it carries the
+    // start values instead.
+    const MessageId record = inputs ? Msg::InLimiter : Msg::OutLimiter;
+    if (writePending(*m_model, record, channel))
+        m_model->queueWrite(record, quint8(channel), 255,
+                            SetPayload::limiter(quint8(channel), LimiterParams()));
     if (inputs) {
         m_model->input(channel).limiter = LimiterParams();
         m_model->input(channel).limiterGain = 0.0f;

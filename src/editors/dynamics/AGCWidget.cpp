@@ -21,6 +21,16 @@ const KnobScale LevelScale {-1200, 0, 10, 1}; // threshold and target, dB
 const KnobScale RatioScale {10, 1000, 10, 1};
 const KnobScale TimeScale {20, 1000}; // attack and decay, ms
 
+// Whether a throttled write of the channel's record still waits to be sent.
+bool writePending(const DataModel &model, int channel)
+{
+    for (const PendingWrite &write : model.pendingWrites()) {
+        if (write.id == Msg::Agc && write.channel == channel)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 AGCWidget::AGCWidget(DataModel *model, QWidget *parent)
@@ -122,19 +132,22 @@ void AGCWidget::channelButtonGroupButtonClicked(int channel)
 
 void AGCWidget::copyToButtonClicked()
 {
-    const QString source = channelName(Inputs, channel());
+    const QString sourceName = channelName(Inputs, channel());
     const auto chosen =
-            ChannelCopyDialog::choose(this, ChannelCopyDialog::titleFor(tr("AGC Copy"), source),
+            ChannelCopyDialog::choose(this, ChannelCopyDialog::titleFor(tr("AGC Copy"), sourceName),
                                       copyTargets(Inputs, Channels), {});
     if (!chosen)
         return;
     const AgcParams a = agc();
+    const auto source = quint8(channel());
+    // The device copies what it has: a change still waiting in the throttle goes first.
+    if (writePending(*model(), source))
+        model()->sendWrite(Msg::Agc, SetPayload::agc(source, a));
     for (int ch = 0; ch < Channels; ++ch) {
         if (chosen->inputs & (1u << ch))
             model()->input(ch).agc = a;
     }
-    const auto ch = quint8(channel());
-    model()->sendWrite(Msg::AgcCopy, ByteWriter(3).u8(ch).u16(quint16(chosen->inputs)));
+    model()->sendWrite(Msg::AgcCopy, ByteWriter(3).u8(source).u16(quint16(chosen->inputs)));
 }
 
 void AGCWidget::resetButtonClicked()
@@ -143,7 +156,11 @@ void AGCWidget::resetButtonClicked()
         return;
     agc() = AgcParams();
     showChannel();
-    model()->sendWrite(Msg::AgcReset, ByteWriter(1).u8(quint8(channel())));
+    const auto ch = quint8(channel());
+    model()->sendWrite(Msg::AgcReset, ByteWriter(1).u8(ch));
+    // A change still waiting in the throttle would undo the reset: it carries the start values.
+    if (writePending(*model(), ch))
+        model()->queueWrite(Msg::Agc, ch, 255, SetPayload::agc(ch, agc()));
 }
 
 void AGCWidget::enabledButtonClicked(bool on)

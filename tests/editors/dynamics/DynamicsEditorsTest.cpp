@@ -444,6 +444,56 @@ private slots:
         QCOMPARE(m_log->take(), QStringList());
     }
 
+    // A change still in the throttle when the user resets or copies: the device ends with the
+    // reset's values, and copies the changed record.
+    void changeJustBeforeResetOrCopy_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<QStringList>("atOnce");
+        QTest::addColumn<QStringList>("afterPeriod");
+        const int in = ModuleWidget::InLimiterPage;
+        const int agc = ModuleWidget::AgcPage;
+        const QString limiterAt10 = frame(3, 5, 1, "01 00 000020c1 00000040 00002041 00001743");
+        const QString agcAt10 =
+                frame(3, 16, 1, "01 00 000020c1 0000a0c1 00000040 0000a041 0000a041");
+        QTest::newRow("limiter reset")
+                << in << true << QStringList {frame(3, 5, 3, "01")}
+                << QStringList {frame(3, 5, 1, "01 00 00000000 00000040 00002041 00001743"),
+                                frame(3, 5, 4, "01 00000000")};
+        QTest::newRow("limiter copy")
+                << in << false << QStringList {limiterAt10, frame(3, 5, 2, "01 0800 0000")}
+                << QStringList {limiterAt10};
+        QTest::newRow("agc reset")
+                << agc << true << QStringList {frame(3, 16, 3, "01")}
+                << QStringList {
+                           frame(3, 16, 1, "01 00 0000f0c1 0000a0c1 00000040 0000a041 0000a041")};
+        QTest::newRow("agc copy") << agc << false
+                                  << QStringList {agcAt10, frame(3, 16, 2, "01 0800")}
+                                  << QStringList {agcAt10};
+    }
+
+    void changeJustBeforeResetOrCopy()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, reset);
+        QFETCH(QStringList, atOnce);
+        QFETCH(QStringList, afterPeriod);
+        MessageBox::setResponder([](const MessageBox::Request &) { return 0; });
+        ChannelCopyDialog::setResponder([](ChannelCopyDialog &) {
+            return std::optional<ChannelCopyDialog::Selection>({1u << 3, 0});
+        });
+        DynamicsEditor *editor = show(page);
+        selectChannel(editor, 1);
+        typeInto(controlOf(editor, "threshold")->edit(), "-10");
+        (reset ? editor->resetButton() : editor->copyToButton())->click();
+        QCOMPARE(m_log->take(), atOnce);
+        tick();
+        QStringList sent = m_log->take();
+        sent.sort();
+        QCOMPARE(sent, afterPeriod);
+    }
+
     void channelChoiceAndRepliesOnlyShow_data()
     {
         QTest::addColumn<int>("page");
