@@ -17,6 +17,13 @@ ControlPalette makeLight()
     p.meterBottom = QColor(0, 233, 37);
     p.reductionStart = QColor(210, 227, 34);
     p.reductionEnd = QColor(221, 156, 42);
+    p.transferBackground = QColor(255, 255, 255);
+    p.transferFrame = QColor(230, 230, 230);
+    p.transferText = QColor(146, 146, 146);
+    p.transferGrid = QColor(230, 230, 230);
+    p.transferCurve = QColor(21, 124, 186);
+    p.transferLimitFill = QColor(21, 124, 186, 160);
+    p.transferPassFill = QColor(191, 191, 191, 160);
     p.popupBackground = QColor(250, 250, 250, 244);
     p.popupBorder = QColor(180, 183, 186);
     p.popupText = QColor(40, 42, 44);
@@ -30,6 +37,11 @@ ControlPalette makeDark()
     p.faderGroove = QColor(21, 26, 29);
     p.meterFrame = QColor(86, 88, 89);
     p.meterBackground = QColor(30, 33, 35);
+    p.transferBackground = QColor(30, 33, 35);
+    p.transferFrame = QColor(128, 128, 128);
+    p.transferText = QColor(118, 119, 121);
+    p.transferGrid = QColor(86, 86, 87);
+    p.transferPassFill = QColor(84, 84, 84, 120);
     p.popupBackground = QColor(44, 48, 51, 244);
     p.popupBorder = QColor(86, 88, 89);
     p.popupText = QColor(220, 222, 224);

@@ -32,6 +32,15 @@ public:
     QColor reductionStart;
     QColor reductionEnd;
 
+    // Transfer graphs of the limiter and the AGC
+    QColor transferBackground;
+    QColor transferFrame; // plot border and axes
+    QColor transferText; // level labels
+    QColor transferGrid;
+    QColor transferCurve;
+    QColor transferLimitFill; // the limited part of the limiter curve
+    QColor transferPassFill; // the part below the knee
+
     // Pop-ups (TipBox, AlertWidget)
     QColor popupBackground;
     QColor popupBorder;

@@ -8,6 +8,9 @@
 #include "ModuleButtonBar.h"
 #include "ModulePlaceholderWidget.h"
 
+#include "editors/dynamics/AGCWidget.h"
+#include "editors/dynamics/LimiterWidget.h"
+
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "model/SetPayload.h"
@@ -117,6 +120,14 @@ QWidget *ModuleWidget::createPage(int index)
         connect(m_outLevel, &LevelWidget::gainChanged, this,
                 &ModuleWidget::outLevelWidgetGainChanged);
         return m_outLevel;
+    case AgcPage:
+        return m_agc = new AGCWidget(m_model, m_stack);
+    case InLimiterPage:
+        return m_inLimiter = connectLimiter(
+                       new LimiterWidget(m_model, DynamicsEditor::Inputs, m_stack));
+    case OutLimiterPage:
+        return m_outLimiter = connectLimiter(
+                       new LimiterWidget(m_model, DynamicsEditor::Outputs, m_stack));
     case OutDelayPage:
         m_outDelay = new DelayWidget(m_model, DelayWidget::Outputs, m_stack);
         connect(m_outDelay, &DelayWidget::dataChanged, this,
@@ -154,6 +165,9 @@ QWidget *ModuleWidget::page(int index)
     if (strip && m_channelConfig)
         strip->applyChannelConfig(m_channelConfig->input, m_channelConfig->output,
                                   m_channelConfig->danteInput, m_channelConfig->danteOutput);
+    auto *dynamics = qobject_cast<DynamicsEditor *>(page);
+    if (dynamics && m_channelConfig)
+        dynamics->applyChannelConfig(m_channelConfig->input, m_channelConfig->output);
     return page;
 }
 
@@ -195,6 +209,21 @@ LevelWidget *ModuleWidget::preLevelWidget()
 LevelWidget *ModuleWidget::outLevelWidget()
 {
     return built(OutLevelPage, m_outLevel);
+}
+
+AGCWidget *ModuleWidget::agcWidget()
+{
+    return built(AgcPage, m_agc);
+}
+
+LimiterWidget *ModuleWidget::inLimiterWidget()
+{
+    return built(InLimiterPage, m_inLimiter);
+}
+
+LimiterWidget *ModuleWidget::outLimiterWidget()
+{
+    return built(OutLimiterPage, m_outLimiter);
 }
 
 QAbstractButton *ModuleWidget::pageButton(int index) const
@@ -277,17 +306,18 @@ void ModuleWidget::stackedButtonClicked(int page)
     if (page < 0 || page >= PageCount)
         return;
     m_model->setCurrentModule(page);
-    // The pages with a channel selector show placeholders in this version; their poll reads
-    // the first channel.
-    if (hasChannelSelector(page))
-        m_model->setCurrentChannel(0);
     m_buttons->button(page)->setChecked(true);
     // A page built now has just read the mirror; one built before catches up.
     const bool built = isPageBuilt(page);
     QWidget *shown = this->page(page);
+    // The poll reads the channel the page's selector shows.
+    if (hasChannelSelector(page))
+        m_model->setCurrentChannel(quint8(selectedChannel(page)));
     m_stack->setCurrentIndex(page);
     if (auto *strip = qobject_cast<ChannelStripWidget *>(shown); strip && built)
         strip->refresh();
+    if (auto *dynamics = qobject_cast<DynamicsEditor *>(shown); dynamics && built)
+        dynamics->refresh();
 }
 
 void ModuleWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask, quint32 danteInputMask,
@@ -297,6 +327,9 @@ void ModuleWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask, qui
             SystemSettings::ChannelMasks {inputMask, outputMask, danteInputMask, danteOutputMask};
     forEachStrip([=](ChannelStripWidget *strip) {
         strip->applyChannelConfig(inputMask, outputMask, danteInputMask, danteOutputMask);
+    });
+    forEachDynamicsEditor([=](DynamicsEditor *editor) {
+        editor->applyChannelConfig(inputMask, outputMask);
     });
 }
 
@@ -365,6 +398,15 @@ void ModuleWidget::syncAudio(uchar subType, uchar funcId, uchar channel)
     case Msg::OutDelay.subType:
         refreshChannel(m_outDelay, channel);
         break;
+    case Msg::InLimiter.subType:
+        refreshDynamics(m_inLimiter, channel);
+        break;
+    case Msg::OutLimiter.subType:
+        refreshDynamics(m_outLimiter, channel);
+        break;
+    case Msg::Agc.subType:
+        refreshDynamics(m_agc, channel);
+        break;
     default: // modules whose editors come later
         break;
     }
@@ -380,6 +422,7 @@ void ModuleWidget::syncSystem(uchar subType, uchar funcId, uchar channel)
             if (strip->side() == side)
                 strip->refreshLabel(channel == AllChannels ? AllChannels : channel);
         });
+        forEachDynamicsEditor([](DynamicsEditor *editor) { editor->refreshLabels(); });
     } else if (id == Msg::SysDanteState) {
         forEachStrip([](ChannelStripWidget *strip) { strip->refreshDanteState(); });
     } else if (id == Msg::SysDspVersion) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FirmwareVersion.h"
+#include "model/records/LimiterParams.h"
 #include "settings/SystemSettings.h"
 
 #include <QWidget>
@@ -9,13 +10,16 @@
 #include <functional>
 #include <optional>
 
+class AGCWidget;
 class ChannelStripWidget;
 class DataModel;
 class DelayWidget;
+class DynamicsEditor;
 class FeedbackWidget;
 class GateWidget;
 class InSetupWidget;
 class LevelWidget;
+class LimiterWidget;
 class ModuleButtonBar;
 class ModulePlaceholderWidget;
 class QAbstractButton;
@@ -84,6 +88,9 @@ public:
     DelayWidget *outDelayWidget();
     LevelWidget *preLevelWidget();
     LevelWidget *outLevelWidget();
+    AGCWidget *agcWidget();
+    LimiterWidget *inLimiterWidget();
+    LimiterWidget *outLimiterWidget();
 
 public slots:
     void stackedButtonClicked(int page);
@@ -100,6 +107,16 @@ public slots:
     void outLevelWidgetMuteChanged(int channel, bool mute);
     void outLevelWidgetGainChanged(int channel, float gain);
     void outDelayWidgetDataChanged(int channel, float ms);
+
+    void inLimiterWidgetChannelChanged(int channel);
+    void inLimiterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask);
+    void inLimiterWidgetChannelReset(int channel);
+    void inLimiterWidgetDataChanged(int channel, const LimiterParams *limiter);
+    void inLimiterWidgetGainChanged(int channel, float gain);
+    void outLimiterWidgetChannelChanged(int channel);
+    void outLimiterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask);
+    void outLimiterWidgetChannelReset(int channel);
+    void outLimiterWidgetDataChanged(int channel, const LimiterParams *limiter);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -121,6 +138,15 @@ private:
     // The editors of one side (inputs or outputs) that show channel names.
     void forEachStrip(const std::function<void(ChannelStripWidget *)> &visit) const;
     void evaluateFirmware();
+    // The editors that show one channel at a time (built ones only), and the channel of a page.
+    void forEachDynamicsEditor(const std::function<void(DynamicsEditor *)> &visit) const;
+    int selectedChannel(int page) const;
+    static void refreshDynamics(DynamicsEditor *editor, uchar channel);
+    // Limiters, inputs or outputs alike: the navigator's half of the limiter editors.
+    LimiterWidget *connectLimiter(LimiterWidget *limiter);
+    void limiterChannelCopy(bool inputs, int channel, quint32 inputMask, quint32 outputMask);
+    void limiterChannelReset(bool inputs, int channel);
+    void limiterDataChanged(bool inputs, int channel, const LimiterParams &limiter);
 
     DataModel *m_model;
     ModuleButtonBar *m_buttonBar;
@@ -136,6 +162,9 @@ private:
     LevelWidget *m_preLevel = nullptr;
     LevelWidget *m_outLevel = nullptr;
     DelayWidget *m_outDelay = nullptr;
+    AGCWidget *m_agc = nullptr;
+    LimiterWidget *m_inLimiter = nullptr;
+    LimiterWidget *m_outLimiter = nullptr;
 
     FirmwareFeatures m_features;
     // The channel configuration last handed over, for the pages built after it.
