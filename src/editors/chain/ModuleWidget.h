@@ -1,6 +1,8 @@
 #pragma once
 
 #include "FirmwareVersion.h"
+#include "model/records/HlpfFilter.h"
+#include "model/records/PeqFilter.h"
 #include "settings/SystemSettings.h"
 
 #include <QWidget>
@@ -13,6 +15,7 @@ class ChannelStripWidget;
 class DataModel;
 class DelayWidget;
 class FeedbackWidget;
+class FilterWidget;
 class GateWidget;
 class InSetupWidget;
 class LevelWidget;
@@ -84,6 +87,8 @@ public:
     DelayWidget *outDelayWidget();
     LevelWidget *preLevelWidget();
     LevelWidget *outLevelWidget();
+    FilterWidget *inFilterWidget();
+    FilterWidget *outFilterWidget();
 
 public slots:
     void stackedButtonClicked(int page);
@@ -100,6 +105,23 @@ public slots:
     void outLevelWidgetMuteChanged(int channel, bool mute);
     void outLevelWidgetGainChanged(int channel, float gain);
     void outDelayWidgetDataChanged(int channel, float ms);
+
+    void inFilterWidgetChannelChanged(int channel);
+    void inFilterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask);
+    void inFilterWidgetChannelReset(int channel);
+    void inFilterWidgetHPFChanged(int channel, HlpfFilter *filter);
+    void inFilterWidgetLPFChanged(int channel, HlpfFilter *filter);
+    void inFilterWidgetPEQAllEnabled(int channel, bool enabled);
+    void inFilterWidgetPEQBandChanged(int channel, int band);
+    void inFilterWidgetPEQChanged(int channel, int band, PeqFilter *filter);
+    void outFilterWidgetChannelChanged(int channel);
+    void outFilterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask);
+    void outFilterWidgetChannelReset(int channel);
+    void outFilterWidgetHPFChanged(int channel, HlpfFilter *filter);
+    void outFilterWidgetLPFChanged(int channel, HlpfFilter *filter);
+    void outFilterWidgetPEQAllEnabled(int channel, bool enabled);
+    void outFilterWidgetPEQBandChanged(int channel, int band);
+    void outFilterWidgetPEQChanged(int channel, int band, PeqFilter *filter);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -121,6 +143,17 @@ private:
     // The editors of one side (inputs or outputs) that show channel names.
     void forEachStrip(const std::function<void(ChannelStripWidget *)> &visit) const;
     void evaluateFirmware();
+    // The filter pages: one editor per side, its requests with the side's message identities.
+    FilterWidget *createFilterPage(bool inputs);
+    void filterChannelChanged(FilterWidget *editor, int channel);
+    void filterChannelCopy(FilterWidget *editor, int channel, quint32 inputMask,
+                           quint32 outputMask);
+    void filterChannelReset(FilterWidget *editor, int channel);
+    void filterPassChanged(FilterWidget *editor, bool highPass, int channel,
+                           const HlpfFilter *filter);
+    void filterAllEnabled(FilterWidget *editor, int channel, bool enabled);
+    void filterBandChanged(FilterWidget *editor, int channel, int band, const PeqFilter *filter);
+    void reloadFilter(FilterWidget *editor, int channel);
 
     DataModel *m_model;
     ModuleButtonBar *m_buttonBar;
@@ -136,6 +169,8 @@ private:
     LevelWidget *m_preLevel = nullptr;
     LevelWidget *m_outLevel = nullptr;
     DelayWidget *m_outDelay = nullptr;
+    FilterWidget *m_inFilter = nullptr;
+    FilterWidget *m_outFilter = nullptr;
 
     FirmwareFeatures m_features;
     // The channel configuration last handed over, for the pages built after it.
