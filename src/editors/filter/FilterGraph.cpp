@@ -1,6 +1,7 @@
 #include "FilterGraph.h"
 
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -169,9 +170,44 @@ QPointF FilterGraph::pointOf(int index) const
 
 bool FilterGraph::event(QEvent *event)
 {
-    if (m_colours.follow(event))
+    if (m_colours.follow(event)) {
+        updateBackdrop();
         update();
+    }
     return QWidget::event(event);
+}
+
+void FilterGraph::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateBackdrop();
+}
+
+void FilterGraph::updateBackdrop()
+{
+    if (width() <= 0 || height() <= 0) {
+        m_backdrop = QPixmap();
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    QPixmap backdrop(size() * ratio);
+    backdrop.setDevicePixelRatio(ratio);
+    backdrop.fill(Qt::transparent);
+    QPainter painter(&backdrop);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintBackdrop(painter);
+    painter.end();
+    m_backdrop = backdrop;
+}
+
+void FilterGraph::paintBackdrop(QPainter &painter) const
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_colours.colours().graphBackground);
+    painter.drawRoundedRect(rect(), 4, 4);
+    const QRectF plot = plotRect();
+    if (plot.width() > 0 && plot.height() > 0)
+        paintGrid(painter, plot);
 }
 
 void FilterGraph::paintEvent(QPaintEvent *)
@@ -179,14 +215,14 @@ void FilterGraph::paintEvent(QPaintEvent *)
     const ControlPalette &colours = m_colours.colours();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colours.graphBackground);
-    painter.drawRoundedRect(rect(), 4, 4);
+    if (!m_backdrop.isNull() && m_backdrop.size() == size() * m_backdrop.devicePixelRatio())
+        painter.drawPixmap(0, 0, m_backdrop);
+    else
+        paintBackdrop(painter);
 
     const QRectF plot = plotRect();
     if (plot.width() <= 0 || plot.height() <= 0)
         return;
-    paintGrid(painter, plot);
 
     // The curve, clipped to the plot.
     painter.save();
@@ -268,7 +304,7 @@ void FilterGraph::paintGrid(QPainter &painter, const QRectF &plot) const
                 const QString label = f < 1000 ? tr("%1Hz").arg(f) : tr("%1KHz").arg(f / 1000);
                 const int w = metrics.horizontalAdvance(label);
                 painter.setPen(colours.graphLabel);
-                const double left = std::max(0.0, x - w / 2.0);
+                const double left = std::max(plot.left(), x - w / 2.0);
                 painter.drawText(QPointF(left, plot.bottom() + metrics.ascent() + 3), label);
             }
         }

@@ -3,6 +3,7 @@
 #include "model/FilterResponse.h"
 #include "widgets/PaletteFollower.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -63,6 +64,7 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -73,6 +75,10 @@ private:
     static constexpr int LowPassPoint = MaxBands + 1;
 
     void recompute();
+    // The background, grid and labels change only with the size and the appearance: they are
+    // drawn once into a pixmap, and a drag step paints the curve and points over it.
+    void updateBackdrop();
+    void paintBackdrop(QPainter &painter) const;
     QPointF pointOf(int index) const;
     float scale() const;
     void paintGrid(QPainter &painter, const QRectF &plot) const;
@@ -88,4 +94,5 @@ private:
     FilterResponse::Curve m_curve {};
     int m_recomputes = 0;
     PaletteFollower m_colours;
+    QPixmap m_backdrop;
 };
