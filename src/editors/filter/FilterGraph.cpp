@@ -118,7 +118,9 @@ float FilterGraph::scale() const
 
 double FilterGraph::xOf(double hz) const
 {
-    return PlotLeft + (std::log10(std::max(hz, 1e-3)) - std::log10(MinFrequency)) * scale();
+    // Whatever a record holds, the painter gets a coordinate it can draw (the clip hides it).
+    const double f = std::isfinite(hz) ? std::clamp(hz, 1.0, 1e6) : MinFrequency;
+    return PlotLeft + (std::log10(f) - std::log10(MinFrequency)) * scale();
 }
 
 double FilterGraph::frequencyAt(double x) const
@@ -132,7 +134,8 @@ double FilterGraph::frequencyAt(double x) const
 double FilterGraph::yOf(double db) const
 {
     const QRectF plot = plotRect();
-    return plot.top() + plot.height() - plot.height() / 2 - db * plot.height() / (2 * MaxGain);
+    const double g = std::isfinite(db) ? std::clamp(db, -DrawnGainLimit, DrawnGainLimit) : 0.0;
+    return plot.top() + plot.height() - plot.height() / 2 - g * plot.height() / (2 * MaxGain);
 }
 
 double FilterGraph::gainAt(double y) const
