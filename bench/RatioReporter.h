@@ -15,8 +15,7 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            if (run.iterations > 0)
-            {
+            if (run.iterations > 0) {
                 m_nsPerIteration[run.benchmark_name()] =
                         run.GetAdjustedRealTime() * multiplier(run.time_unit);
                 m_cpuNsPerIteration[run.benchmark_name()] =

@@ -118,8 +118,8 @@ bool report(const RatioReporter &r)
 {
     const double ratio = r.ns("fullResponse") / r.ns("plainLoop");
     const double dragMs = r.ns("dragStep") / 1e6;
-    bool met = RatioReporter::printRatio("full response / plain loop", ratio, "<= 1.5",
-                                         ratio <= 1.5);
+    bool met =
+            RatioReporter::printRatio("full response / plain loop", ratio, "<= 1.5", ratio <= 1.5);
     met &= RatioReporter::printRatio("drag step (ms)", dragMs, "< 4", dragMs < 4.0);
     // On a machine shared with other work the wall clock counts their time too.
     std::printf("processor time: full response / plain loop %.3f, drag step %.3f ms\n",

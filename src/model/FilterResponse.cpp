@@ -9,8 +9,7 @@ constexpr double Pi = 3.14159265358979323846;
 // The smallest power ratio taken to the logarithm: far below anything the graph shows.
 constexpr double PowerFloor = 1e-300;
 
-FilterResponse::Section normalised(double b0, double b1, double b2, double a0, double a1,
-                                   double a2)
+FilterResponse::Section normalised(double b0, double b1, double b2, double a0, double a1, double a2)
 {
     return FilterResponse::Section {b0 / a0, b1 / a0, b2 / a0, a1 / a0, a2 / a0};
 }

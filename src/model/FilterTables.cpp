@@ -8,13 +8,21 @@ namespace {
 constexpr std::array<int, FilterTables::SlopeCount> Orders {1, 2, 3, 4, 6, 8};
 
 // Section Q values per type (Bessel, Butterworth, Linkwitz-Riley) and slope index 1..5.
-constexpr double SectionQ[FilterTables::TypeCount][FilterTables::SlopeCount]
-                         [FilterTables::MaxSections] = {
-        {{}, {0.5773}, {0.691}, {0.5219, 0.8055}, {0.5103, 0.6112, 1.0234},
-         {0.506, 1.2258, 0.7109, 0.5596}},
-        {{}, {0.7071}, {1.0}, {0.5412, 1.3065}, {0.5177, 0.7071, 1.932},
-         {0.5098, 0.6013, 0.8999, 2.5628}},
-        {{}, {0.5}, {0.6}, {0.71, 0.71}, {0.5, 1.0, 1.0}, {0.54, 1.34, 0.54, 1.34}}};
+constexpr double
+        SectionQ[FilterTables::TypeCount][FilterTables::SlopeCount][FilterTables::MaxSections] = {
+                {{},
+                 {0.5773},
+                 {0.691},
+                 {0.5219, 0.8055},
+                 {0.5103, 0.6112, 1.0234},
+                 {0.506, 1.2258, 0.7109, 0.5596}},
+                {{},
+                 {0.7071},
+                 {1.0},
+                 {0.5412, 1.3065},
+                 {0.5177, 0.7071, 1.932},
+                 {0.5098, 0.6013, 0.8999, 2.5628}},
+                {{}, {0.5}, {0.6}, {0.71, 0.71}, {0.5, 1.0, 1.0}, {0.54, 1.34, 0.54, 1.34}}};
 
 // A value given to three significant figures, rounded or cut; a hair of slack keeps values
 // that are whole in theory (20000) from falling to the figure below.
@@ -31,8 +39,8 @@ std::array<float, FilterTables::FrequencyCount> makeFrequencies()
     std::array<float, FilterTables::FrequencyCount> table {};
     for (int i = 0; i < FilterTables::FrequencyCount; ++i) {
         const double exact = 20.0 * std::pow(10.0, 3.0 * i / 200.0);
-        const double value = exact < 999.95 ? std::floor(exact * 10 + 0.5) / 10
-                                            : threeFigures(exact, true);
+        const double value =
+                exact < 999.95 ? std::floor(exact * 10 + 0.5) / 10 : threeFigures(exact, true);
         table[size_t(i)] = float(value);
     }
     return table;
@@ -51,7 +59,8 @@ std::array<double, FilterTables::GridCount> makeGrid()
     std::copy(head.begin(), head.end(), grid.begin());
     for (int i = int(head.size()); i < runEnd; ++i) {
         const double t = double(i - runStart) / (runEnd - runStart);
-        grid[size_t(i)] = threeFigures(head.back() * std::pow(tail.front() / head.back(), t), false);
+        grid[size_t(i)] =
+                threeFigures(head.back() * std::pow(tail.front() / head.back(), t), false);
     }
     std::copy(tail.begin(), tail.end(), grid.begin() + runEnd);
     return grid;

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <complex>
+#include <limits>
 #include <vector>
 
 Q_DECLARE_METATYPE(HlpfFilter)
@@ -81,18 +81,26 @@ double highShelf(double f, double f0, double gain, double q)
     return db(A * (A * s * s + (r / q) * s + 1.0) / (s * s + (r / q) * s + A));
 }
 
-const double PeqQ[] = {0.5, 0.53, 0.56, 0.59, 0.63, 0.67, 0.71, 0.75, 0.79, 0.84, 0.89,
-                       0.94, 1.0, 1.06, 1.12, 1.19, 1.26, 1.3, 1.4, 1.5, 1.6, 1.7,
-                       1.8, 1.9, 2.0, 2.1, 2.2, 2.4, 2.5, 2.7, 2.8, 3.0, 3.2,
-                       3.4, 3.6, 3.8, 4.0, 4.2, 4.5, 4.8, 5.0, 5.3, 5.7, 6.0,
-                       6.3, 6.7, 7.1, 7.6, 8.0, 8.5, 9.0, 9.5, 10.1, 10.7, 11.3,
+const double PeqQ[] = {0.5,  0.53, 0.56, 0.59, 0.63, 0.67, 0.71, 0.75, 0.79, 0.84, 0.89,
+                       0.94, 1.0,  1.06, 1.12, 1.19, 1.26, 1.3,  1.4,  1.5,  1.6,  1.7,
+                       1.8,  1.9,  2.0,  2.1,  2.2,  2.4,  2.5,  2.7,  2.8,  3.0,  3.2,
+                       3.4,  3.6,  3.8,  4.0,  4.2,  4.5,  4.8,  5.0,  5.3,  5.7,  6.0,
+                       6.3,  6.7,  7.1,  7.6,  8.0,  8.5,  9.0,  9.5,  10.1, 10.7, 11.3,
                        12.0, 12.7, 13.5, 14.0, 15.0, 16.0, 17.0, 18.0, 19.0, 20.0};
 
 // Section Qs of the pass filters: Bessel, Butterworth, Linkwitz-Riley for slopes 1..5.
 const std::vector<double> PassQ[3][6] = {
-        {{}, {0.5773}, {0.691}, {0.5219, 0.8055}, {0.5103, 0.6112, 1.0234},
+        {{},
+         {0.5773},
+         {0.691},
+         {0.5219, 0.8055},
+         {0.5103, 0.6112, 1.0234},
          {0.506, 1.2258, 0.7109, 0.5596}},
-        {{}, {0.7071}, {1.0}, {0.5412, 1.3065}, {0.5177, 0.7071, 1.932},
+        {{},
+         {0.7071},
+         {1.0},
+         {0.5412, 1.3065},
+         {0.5177, 0.7071, 1.932},
          {0.5098, 0.6013, 0.8999, 2.5628}},
         {{}, {0.5}, {0.6}, {0.71, 0.71}, {0.5, 1.0, 1.0}, {0.54, 1.34, 0.54, 1.34}}};
 const int Orders[] = {1, 2, 3, 4, 6, 8};
@@ -119,7 +127,7 @@ double expected(double f, const HlpfFilter &hpf, const HlpfFilter &lpf,
         if (!b.enabled)
             continue;
         const double q = PeqQ[b.q];
-        sum += b.type == 0 ? peaking(f, b.frequency, b.gain, q)
+        sum += b.type == 0    ? peaking(f, b.frequency, b.gain, q)
                 : b.type == 1 ? lowShelf(f, b.frequency, b.gain, q)
                               : highShelf(f, b.frequency, b.gain, q);
     }
@@ -162,14 +170,15 @@ private slots:
         const auto &t = FilterTables::frequencies();
         QCOMPARE(int(t.size()), 201);
         const std::pair<int, float> printed[] = {
-                {0, 20.0f},     {1, 20.7f},     {2, 21.4f},     {3, 22.2f},     {4, 23.0f},
-                {5, 23.8f},     {6, 24.6f},     {7, 25.5f},     {190, 14100},   {191, 14600},
-                {192, 15100},   {193, 15700},   {194, 16200},   {195, 16800},   {196, 17400},
-                {197, 18000},   {198, 18600},   {199, 19300},   {200, 20000}};
+                {0, 20.0f},   {1, 20.7f},   {2, 21.4f},   {3, 22.2f},   {4, 23.0f},
+                {5, 23.8f},   {6, 24.6f},   {7, 25.5f},   {190, 14100}, {191, 14600},
+                {192, 15100}, {193, 15700}, {194, 16200}, {195, 16800}, {196, 17400},
+                {197, 18000}, {198, 18600}, {199, 19300}, {200, 20000}};
         for (const auto &[index, value] : printed)
             QCOMPARE(t[size_t(index)], value);
         for (float inside : {101.4f, 108.7f, 1020.0f, 1090.0f})
-            QVERIFY2(std::find(t.begin(), t.end(), inside) != t.end(), qPrintable(QString::number(inside)));
+            QVERIFY2(std::find(t.begin(), t.end(), inside) != t.end(),
+                     qPrintable(QString::number(inside)));
         for (size_t i = 1; i < t.size(); ++i) {
             QVERIFY(t[i] > t[i - 1]);
             // One decimal below 1 kHz, three figures above.
@@ -217,7 +226,8 @@ private slots:
     {
         const auto &g = FilterTables::grid();
         QCOMPARE(int(g.size()), 420);
-        const double head[] = {10.0, 10.2, 10.4, 10.6, 10.8, 11.0, 11.3, 11.5, 11.7, 11.9, 12.2, 12.4};
+        const double head[] = {10.0, 10.2, 10.4, 10.6, 10.8, 11.0,
+                               11.3, 11.5, 11.7, 11.9, 12.2, 12.4};
         for (int i = 0; i < 12; ++i)
             QCOMPARE(g[size_t(i)], head[i]);
         const double tail[] = {29100, 29600, 30200, 30800, 31400, 32000};
@@ -260,36 +270,30 @@ private slots:
         PeqFilter flat;
         flat.enabled = 0;
         // Butterworth, 18 dB/oct: one biquad with Q 1 and one first-order section.
-        QTest::newRow("Butterworth HPF corner") << HlpfFilter {1, 1, 2, 1020.0f} << lpfOff << flat
-                                                << 1020.0 << -3.0103;
-        QTest::newRow("Butterworth LPF corner") << off << HlpfFilter {1, 1, 2, 10300.0f} << flat
-                                                << 10300.0 << -3.0103;
-        QTest::newRow("Butterworth 12 dB corner") << HlpfFilter {1, 1, 1, 101.0f} << lpfOff << flat
-                                                  << 101.0 << -3.0103;
-        QTest::newRow("Linkwitz-Riley 24 dB corner") << HlpfFilter {1, 2, 3, 1020.0f} << lpfOff
-                                                     << flat << 1020.0 << -5.9497;
-        QTest::newRow("HPF pass band") << HlpfFilter {1, 1, 3, 101.0f} << lpfOff << flat
-                                       << 10300.0 << 0.0;
-        QTest::newRow("24 dB/oct three octaves down") << HlpfFilter {1, 1, 3, 1020.0f} << lpfOff
-                                                       << flat << 127.0 << -72.384;
-        QTest::newRow("PEQ +12 dB at its centre") << off << lpfOff
-                                                  << PeqFilter {1, 0, 1020.0f, 12.0f, 20}
-                                                  << 1020.0 << 12.0;
-        QTest::newRow("PEQ -9 dB at its centre") << off << lpfOff
-                                                 << PeqFilter {1, 0, 101.0f, -9.0f, 60}
-                                                 << 101.0 << -9.0;
-        QTest::newRow("low shelf far below") << off << lpfOff
-                                             << PeqFilter {1, 1, 2000.0f, 6.0f, 6} << 10.0
-                                             << 6.0;
-        QTest::newRow("low shelf far above") << off << lpfOff
-                                             << PeqFilter {1, 1, 100.0f, 6.0f, 6} << 20200.0
-                                             << 0.0;
-        QTest::newRow("high shelf far above") << off << lpfOff
-                                              << PeqFilter {1, 2, 200.0f, -8.0f, 6} << 20200.0
-                                              << -8.0;
-        QTest::newRow("high shelf half gain at f0") << off << lpfOff
-                                                    << PeqFilter {1, 2, 1020.0f, 10.0f, 6}
-                                                    << 1020.0 << 5.0;
+        QTest::newRow("Butterworth HPF corner")
+                << HlpfFilter {1, 1, 2, 1020.0f} << lpfOff << flat << 1020.0 << -3.0103;
+        QTest::newRow("Butterworth LPF corner")
+                << off << HlpfFilter {1, 1, 2, 10300.0f} << flat << 10300.0 << -3.0103;
+        QTest::newRow("Butterworth 12 dB corner")
+                << HlpfFilter {1, 1, 1, 101.0f} << lpfOff << flat << 101.0 << -3.0103;
+        QTest::newRow("Linkwitz-Riley 24 dB corner")
+                << HlpfFilter {1, 2, 3, 1020.0f} << lpfOff << flat << 1020.0 << -5.9497;
+        QTest::newRow("HPF pass band")
+                << HlpfFilter {1, 1, 3, 101.0f} << lpfOff << flat << 10300.0 << 0.0;
+        QTest::newRow("24 dB/oct three octaves down")
+                << HlpfFilter {1, 1, 3, 1020.0f} << lpfOff << flat << 127.0 << -72.384;
+        QTest::newRow("PEQ +12 dB at its centre")
+                << off << lpfOff << PeqFilter {1, 0, 1020.0f, 12.0f, 20} << 1020.0 << 12.0;
+        QTest::newRow("PEQ -9 dB at its centre")
+                << off << lpfOff << PeqFilter {1, 0, 101.0f, -9.0f, 60} << 101.0 << -9.0;
+        QTest::newRow("low shelf far below")
+                << off << lpfOff << PeqFilter {1, 1, 2000.0f, 6.0f, 6} << 10.0 << 6.0;
+        QTest::newRow("low shelf far above")
+                << off << lpfOff << PeqFilter {1, 1, 100.0f, 6.0f, 6} << 20200.0 << 0.0;
+        QTest::newRow("high shelf far above")
+                << off << lpfOff << PeqFilter {1, 2, 200.0f, -8.0f, 6} << 20200.0 << -8.0;
+        QTest::newRow("high shelf half gain at f0")
+                << off << lpfOff << PeqFilter {1, 2, 1020.0f, 10.0f, 6} << 1020.0 << 5.0;
     }
 
     void knownPoints()
@@ -319,8 +323,8 @@ private slots:
         QTest::addColumn<int>("q");
         QTest::addColumn<bool>("bandsOn");
         // Enabled pass filters at their end stops draw flat.
-        QTest::newRow("end stops") << HlpfFilter {1, 1, 5, 20.0f} << HlpfFilter {1, 2, 5, 20000.0f}
-                                   << 0 << false;
+        QTest::newRow("end stops")
+                << HlpfFilter {1, 1, 5, 20.0f} << HlpfFilter {1, 2, 5, 20000.0f} << 0 << false;
         QTest::newRow("all off") << HlpfFilter {0, 1, 5, 500.0f} << HlpfFilter {0, 1, 5, 900.0f}
                                  << 10 << false;
         for (int q : {0, 20, 43, 64})

@@ -606,10 +606,12 @@ void ModuleWidget::filterChannelCopy(FilterWidget *editor, int channel, quint32 
         m_inFilter->loadAll();
     if (m_outFilter && (outputMask >> m_outFilter->channel() & 1U))
         m_outFilter->loadAll();
-    const MessageId id = editor->side() == FilterWidget::Inputs ? Msg::InFilterCopy
-                                                                : Msg::OutFilterCopy;
-    m_model->sendWrite(id, ByteWriter(9).u8(quint8(channel)).bytes(
-                                   SetPayload::channelCopy(inputMask, outputMask, wideMasks)));
+    const MessageId id =
+            editor->side() == FilterWidget::Inputs ? Msg::InFilterCopy : Msg::OutFilterCopy;
+    m_model->sendWrite(id,
+                       ByteWriter(9)
+                               .u8(quint8(channel))
+                               .bytes(SetPayload::channelCopy(inputMask, outputMask, wideMasks)));
 }
 
 void ModuleWidget::filterChannelReset(FilterWidget *editor, int channel)
@@ -623,8 +625,8 @@ void ModuleWidget::filterChannelReset(FilterWidget *editor, int channel)
         editor->bandRecord(channel, b) = bands[size_t(b)];
     if (editor->channel() == channel)
         editor->loadAll();
-    const MessageId id = editor->side() == FilterWidget::Inputs ? Msg::InFilterReset
-                                                                : Msg::OutFilterReset;
+    const MessageId id =
+            editor->side() == FilterWidget::Inputs ? Msg::InFilterReset : Msg::OutFilterReset;
     m_model->sendWrite(id, ByteWriter(1).u8(quint8(channel)));
 }
 

@@ -1,9 +1,9 @@
 #include "FilterGraph.h"
 
 #include <QMouseEvent>
-#include <QResizeEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResizeEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -359,9 +359,9 @@ void FilterGraph::mouseMoveEvent(QMouseEvent *event)
     if (pressed == m_pressed.end())
         return;
     const int index = int(pressed - m_pressed.begin());
-    const float freq = float(std::clamp(frequencyAt(event->pos().x()),
-                                        double(FilterTables::MinFrequency),
-                                        double(FilterTables::MaxFrequency)));
+    const float freq =
+            float(std::clamp(frequencyAt(event->pos().x()), double(FilterTables::MinFrequency),
+                             double(FilterTables::MaxFrequency)));
     if (index == HighPassPoint) {
         m_hpf.frequency = freq;
         emit HPFilterChanged(freq);

@@ -263,7 +263,8 @@ QWidget *FilterWidget::buildPeq()
     }
     left->addStretch(1);
     controls->addLayout(left);
-    controls->addWidget(knobColumn(m_peqFreqCaption, m_peqFreqKnob, m_peqFreqEdit, m_peqBox, "freq"));
+    controls->addWidget(
+            knobColumn(m_peqFreqCaption, m_peqFreqKnob, m_peqFreqEdit, m_peqBox, "freq"));
     controls->addWidget(knobColumn(m_gainCaption, m_gainKnob, m_gainEdit, m_peqBox, "gain"));
     controls->addWidget(knobColumn(m_qCaption, m_qKnob, m_qEdit, m_peqBox, "q"));
     m_peqFreqKnob->setRange(0, FilterTables::FrequencyCount - 1);
@@ -393,8 +394,7 @@ void FilterWidget::refreshLabels()
 bool FilterWidget::isChannelPresent(int channel) const
 {
     const quint32 mask = m_side == Inputs ? m_inputMask : m_outputMask;
-    return channel >= 0 && channel < channelCount()
-            && !ChannelStripWidget::maskHas(mask, channel);
+    return channel >= 0 && channel < channelCount() && !ChannelStripWidget::maskHas(mask, channel);
 }
 
 void FilterWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask)

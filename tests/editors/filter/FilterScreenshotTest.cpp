@@ -1,9 +1,9 @@
-#include "widgets/Resources.h"
 #include "editors/chain/ModuleWidget.h"
 #include "editors/filter/FilterGraph.h"
 #include "editors/filter/FilterWidget.h"
 #include "model/DataModel.h"
 #include "support/TestLinkEnvironment.h"
+#include "widgets/Resources.h"
 
 #include "widgets/Screenshots.h"
 

@@ -107,14 +107,27 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("knob");
         QTest::addColumn<float>("stored");
-        QTest::newRow("tenth kept") << "hpfGroupBox" << "15000.5" << "15000.5" << 191 << 15000.5f;
-        QTest::newRow("above the range") << "hpfGroupBox" << "25000" << "20000" << 200 << 20000.0f;
-        QTest::newRow("below the range") << "lpfGroupBox" << "3" << "20" << 0 << 20.0f;
-        QTest::newRow("whole number") << "peqGroupBox" << "1000.04" << "1000" << 113 << 1000.0f;
-        QTest::newRow("rounded to a tenth") << "peqGroupBox" << " 440.26 " << "440.3" << 89
-                                            << 440.3f;
-        QTest::newRow("not a number") << "hpfGroupBox" << "abc" << "20" << 0 << 20.0f;
-        QTest::newRow("empty") << "lpfGroupBox" << "" << "20000" << 200 << 20000.0f;
+        QTest::newRow("tenth kept") << "hpfGroupBox"
+                                    << "15000.5"
+                                    << "15000.5" << 191 << 15000.5f;
+        QTest::newRow("above the range") << "hpfGroupBox"
+                                         << "25000"
+                                         << "20000" << 200 << 20000.0f;
+        QTest::newRow("below the range") << "lpfGroupBox"
+                                         << "3"
+                                         << "20" << 0 << 20.0f;
+        QTest::newRow("whole number") << "peqGroupBox"
+                                      << "1000.04"
+                                      << "1000" << 113 << 1000.0f;
+        QTest::newRow("rounded to a tenth") << "peqGroupBox"
+                                            << " 440.26 "
+                                            << "440.3" << 89 << 440.3f;
+        QTest::newRow("not a number") << "hpfGroupBox"
+                                      << "abc"
+                                      << "20" << 0 << 20.0f;
+        QTest::newRow("empty") << "lpfGroupBox"
+                               << ""
+                               << "20000" << 200 << 20000.0f;
     }
 
     void frequencyEditRules()
@@ -136,8 +149,9 @@ private slots:
                                                : in.peq[0].frequency;
         QCOMPARE(now, stored);
         // Unchanged values are not sent; changed ones once, after the throttle.
-        const bool changed = !(typed == "abc" || typed.isEmpty() || (box == "lpfGroupBox" && stored == 20000.0f)
-                               || (box == "hpfGroupBox" && stored == 20.0f));
+        const bool changed =
+                !(typed == "abc" || typed.isEmpty() || (box == "lpfGroupBox" && stored == 20000.0f)
+                  || (box == "hpfGroupBox" && stored == 20.0f));
         QCOMPARE(sentAfterTick().size(), changed ? 1 : 0);
     }
 
@@ -162,8 +176,9 @@ private slots:
         // HPF (off) 20.7 Hz; band 1: on, PEQ, 100 Hz, -0.1 dB, Q index 44; one request each.
         QStringList sent = sentAfterTick();
         sent.sort();
-        QCOMPARE(sent, QStringList({frame(3, 4, 1, "00 00 00 00 9a99a541"),
-                                    frame(3, 4, 3, "00 00 01 00 0000c842 cdccccbd 2c")}));
+        QCOMPARE(sent,
+                 QStringList({frame(3, 4, 1, "00 00 00 00 9a99a541"),
+                              frame(3, 4, 3, "00 00 01 00 0000c842 cdccccbd 2c")}));
     }
 
     void gainEditRules_data()
@@ -171,10 +186,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("knob");
-        QTest::newRow("one decimal") << "3.25" << "3.3" << 33;
-        QTest::newRow("above") << "40" << "15.0" << 150;
-        QTest::newRow("below") << "-20" << "-15.0" << -150;
-        QTest::newRow("not a number") << "loud" << "0.0" << 0;
+        QTest::newRow("one decimal") << "3.25"
+                                     << "3.3" << 33;
+        QTest::newRow("above") << "40"
+                               << "15.0" << 150;
+        QTest::newRow("below") << "-20"
+                               << "-15.0" << -150;
+        QTest::newRow("not a number") << "loud"
+                                      << "0.0" << 0;
     }
 
     void gainEditRules()
@@ -248,14 +267,16 @@ private slots:
         QCOMPARE(band.frequency, 20000.0f);
         QCOMPARE(band.gain, -15.0f);
         PointerEvents::release(graph, QPointF(graph->width() + 40, graph->height() + 40));
-        QCOMPARE(sentAfterTick(), QStringList({frame(3, 4, 3, "00 02 01 00 00409c46 000070c1 2b")}));
+        QCOMPARE(sentAfterTick(),
+                 QStringList({frame(3, 4, 3, "00 02 01 00 00409c46 000070c1 2b")}));
 
         // The H point cannot go below 20 Hz, the L point not above 20000 Hz.
         const QPointF h = graph->highPassPoint();
         QVERIFY(PointerEvents::press(graph, h));
         const int hx = qRound(graph->xOf(150.0));
         PointerEvents::move(graph, QPointF(hx, h.y()));
-        QCOMPARE(model().input(0).hpf.frequency, float(std::round(graph->frequencyAt(hx) * 10) / 10));
+        QCOMPARE(model().input(0).hpf.frequency,
+                 float(std::round(graph->frequencyAt(hx) * 10) / 10));
         QVERIFY(std::abs(model().input(0).hpf.frequency - 150.0f) < 1.0f);
         PointerEvents::move(graph, QPointF(2, h.y()));
         PointerEvents::release(graph, QPointF(2, h.y()));
@@ -312,7 +333,8 @@ private slots:
         buttonWithText(inFilter(), "Copy To")->click();
         QCOMPARE(title, QString("Filter Copy - Copy IN 1 to"));
         // Inputs 1-8; the USB playback channel only where the request can name it.
-        QCOMPARE(inputs, QStringList({"IN 1", "IN 2", "IN 3", "IN 4", "IN 5", "IN 6", "IN 7", "IN 8"}));
+        QCOMPARE(inputs,
+                 QStringList({"IN 1", "IN 2", "IN 3", "IN 4", "IN 5", "IN 6", "IN 7", "IN 8"}));
         QCOMPARE(outputs.size(), 8);
         QCOMPARE(m_log->take(), QStringList({frame(3, 4, 4, "00 0400 8000")}));
         QCOMPARE(model().input(2).hpf, (HlpfFilter {1, 2, 3, 80.0f}));
@@ -378,8 +400,9 @@ private slots:
         });
         buttonWithText(inFilter(), "Reset")->click();
         QCOMPARE(asked, 1);
-        QCOMPARE(MessageBox::history().last().text,
-                 QString("Are you sure that you want to reset the filter of the selected channel?"));
+        QCOMPARE(
+                MessageBox::history().last().text,
+                QString("Are you sure that you want to reset the filter of the selected channel?"));
         QCOMPARE(m_log->take(), QStringList());
         MessageBox::setResponder([](const MessageBox::Request &) { return 0; });
         buttonWithText(inFilter(), "Reset")->click();
