@@ -15,9 +15,12 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            if (run.iterations > 0)
+            if (run.iterations > 0) {
                 m_nsPerIteration[run.benchmark_name()] =
                         run.GetAdjustedRealTime() * multiplier(run.time_unit);
+                m_cpuNsPerIteration[run.benchmark_name()] =
+                        run.GetAdjustedCPUTime() * multiplier(run.time_unit);
+            }
         }
     }
 
@@ -25,6 +28,13 @@ public:
     {
         const auto it = m_nsPerIteration.find(name);
         return it == m_nsPerIteration.end() ? 0.0 : it->second;
+    }
+
+    // Processor time per iteration: what a run costs on a machine busy with other work.
+    double cpuNs(const std::string &name) const
+    {
+        const auto it = m_cpuNsPerIteration.find(name);
+        return it == m_cpuNsPerIteration.end() ? 0.0 : it->second;
     }
 
     // Prints "label: value (goal ...)" and returns whether the goal holds.
@@ -50,6 +60,7 @@ private:
     }
 
     std::map<std::string, double> m_nsPerIteration;
+    std::map<std::string, double> m_cpuNsPerIteration;
 };
 
 // main() for benchmark programs whose goals are ratios: runs everything, then calls report.

@@ -27,6 +27,18 @@ ControlPalette makeLight()
     p.popupBackground = QColor(250, 250, 250, 244);
     p.popupBorder = QColor(180, 183, 186);
     p.popupText = QColor(40, 42, 44);
+    p.graphBackground = QColor(255, 255, 255);
+    p.graphGrid = QColor(230, 230, 230);
+    p.graphLabel = QColor(146, 146, 146);
+    p.graphCurve = QColor(21, 124, 186);
+    p.graphPointText = QColor(255, 255, 255);
+    p.graphCurrentPoint = QColor(246, 22, 23);
+    p.graphPassPoint = QColor(97, 232, 129);
+    p.graphBandFill = QColor(19, 47, 54);
+    p.graphBandOutline = QColor(154, 156, 157);
+    p.graphCurrentAlpha = 150;
+    p.graphPassAlpha = 200;
+    p.graphBandAlpha = 100;
     return p;
 }
 
@@ -45,6 +57,11 @@ ControlPalette makeDark()
     p.popupBackground = QColor(44, 48, 51, 244);
     p.popupBorder = QColor(86, 88, 89);
     p.popupText = QColor(220, 222, 224);
+    p.graphBackground = QColor(30, 33, 35);
+    p.graphGrid = QColor(86, 86, 87);
+    p.graphLabel = QColor(118, 119, 121);
+    p.graphCurrentAlpha = 100;
+    p.graphPassAlpha = 100;
     return p;
 }
 

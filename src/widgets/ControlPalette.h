@@ -45,4 +45,18 @@ public:
     QColor popupBackground;
     QColor popupBorder;
     QColor popupText;
+
+    // Filter response graph; the point fills are translucent with the given alpha.
+    QColor graphBackground;
+    QColor graphGrid;
+    QColor graphLabel;
+    QColor graphCurve;
+    QColor graphPointText;
+    QColor graphCurrentPoint; // the current band: outline, and fill at graphCurrentAlpha
+    QColor graphPassPoint; // the H and L points: outline, and fill at graphPassAlpha
+    QColor graphBandFill; // the other bands, filled at graphBandAlpha
+    QColor graphBandOutline;
+    int graphCurrentAlpha = 100;
+    int graphPassAlpha = 100;
+    int graphBandAlpha = 100;
 };

@@ -10,10 +10,12 @@
 
 #include "editors/dynamics/AGCWidget.h"
 #include "editors/dynamics/LimiterWidget.h"
+#include "editors/filter/FilterWidget.h"
 
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "model/SetPayload.h"
+#include "wire/ByteWriter.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -128,6 +130,10 @@ QWidget *ModuleWidget::createPage(int index)
     case OutLimiterPage:
         return m_outLimiter = connectLimiter(
                        new LimiterWidget(m_model, DynamicsEditor::Outputs, m_stack));
+    case InFilterPage:
+        return m_inFilter = createFilterPage(true);
+    case OutFilterPage:
+        return m_outFilter = createFilterPage(false);
     case OutDelayPage:
         m_outDelay = new DelayWidget(m_model, DelayWidget::Outputs, m_stack);
         connect(m_outDelay, &DelayWidget::dataChanged, this,
@@ -224,6 +230,14 @@ LimiterWidget *ModuleWidget::inLimiterWidget()
 LimiterWidget *ModuleWidget::outLimiterWidget()
 {
     return built(OutLimiterPage, m_outLimiter);
+FilterWidget *ModuleWidget::inFilterWidget()
+{
+    return built(InFilterPage, m_inFilter);
+}
+
+FilterWidget *ModuleWidget::outFilterWidget()
+{
+    return built(OutFilterPage, m_outFilter);
 }
 
 QAbstractButton *ModuleWidget::pageButton(int index) const
@@ -306,6 +320,8 @@ void ModuleWidget::stackedButtonClicked(int page)
     if (page < 0 || page >= PageCount)
         return;
     m_model->setCurrentModule(page);
+    // The poll reads the channel the page's selector shows (the first one on pages whose
+    // editors come later).
     m_buttons->button(page)->setChecked(true);
     // A page built now has just read the mirror; one built before catches up.
     const bool built = isPageBuilt(page);
@@ -331,6 +347,10 @@ void ModuleWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask, qui
     forEachDynamicsEditor([=](DynamicsEditor *editor) {
         editor->applyChannelConfig(inputMask, outputMask);
     });
+    for (FilterWidget *filter : {m_inFilter, m_outFilter}) {
+        if (filter)
+            filter->applyChannelConfig(inputMask, outputMask);
+    }
 }
 
 void ModuleWidget::forEachStrip(const std::function<void(ChannelStripWidget *)> &visit) const
@@ -406,6 +426,11 @@ void ModuleWidget::syncAudio(uchar subType, uchar funcId, uchar channel)
         break;
     case Msg::Agc.subType:
         refreshDynamics(m_agc, channel);
+    case Msg::InFilterHPF.subType:
+        reloadFilter(m_inFilter, channel);
+        break;
+    case Msg::OutFilterHPF.subType:
+        reloadFilter(m_outFilter, channel);
         break;
     default: // modules whose editors come later
         break;
@@ -423,6 +448,10 @@ void ModuleWidget::syncSystem(uchar subType, uchar funcId, uchar channel)
                 strip->refreshLabel(channel == AllChannels ? AllChannels : channel);
         });
         forEachDynamicsEditor([](DynamicsEditor *editor) { editor->refreshLabels(); });
+        for (FilterWidget *filter : {m_inFilter, m_outFilter}) {
+            if (filter)
+                filter->refreshLabels();
+        }
     } else if (id == Msg::SysDanteState) {
         forEachStrip([](ChannelStripWidget *strip) { strip->refreshDanteState(); });
     } else if (id == Msg::SysDspVersion) {
@@ -434,6 +463,10 @@ void ModuleWidget::evaluateFirmware()
 {
     m_features = FirmwareFeatures::forDspVersion(m_model->deviceInfo().dspVersion);
     updateInSetupSwitchToUSB();
+    for (FilterWidget *filter : {m_inFilter, m_outFilter}) {
+        if (filter)
+            filter->setCopyAndResetAvailable(m_features.filterExtras);
+    }
 }
 
 void ModuleWidget::updateInSetupSwitchToUSB()
@@ -514,4 +547,252 @@ void ModuleWidget::outLevelWidgetGainChanged(int channel, float gain)
 {
     m_model->queueWrite(Msg::OutGain, quint8(channel), 255,
                         SetPayload::channelFloat(quint8(channel), gain));
+}
+
+// ---- filter pages ----
+
+FilterWidget *ModuleWidget::createFilterPage(bool inputs)
+{
+    auto *editor = new FilterWidget(m_model, inputs ? FilterWidget::Inputs : FilterWidget::Outputs,
+                                    m_stack);
+    editor->setCopyAndResetAvailable(m_features.filterExtras);
+    if (m_channelConfig)
+        editor->applyChannelConfig(m_channelConfig->input, m_channelConfig->output);
+    if (inputs) {
+        connect(editor, &FilterWidget::channelChanged, this,
+                &ModuleWidget::inFilterWidgetChannelChanged);
+        connect(editor, &FilterWidget::channelCopy, this, &ModuleWidget::inFilterWidgetChannelCopy);
+        connect(editor, &FilterWidget::channelReset, this,
+                &ModuleWidget::inFilterWidgetChannelReset);
+        connect(editor, &FilterWidget::hpfChanged, this, &ModuleWidget::inFilterWidgetHPFChanged);
+        connect(editor, &FilterWidget::lpfChanged, this, &ModuleWidget::inFilterWidgetLPFChanged);
+        connect(editor, &FilterWidget::peqAllEnabled, this,
+                &ModuleWidget::inFilterWidgetPEQAllEnabled);
+        connect(editor, &FilterWidget::peqBandChanged, this,
+                &ModuleWidget::inFilterWidgetPEQBandChanged);
+        connect(editor, &FilterWidget::peqChanged, this, &ModuleWidget::inFilterWidgetPEQChanged);
+    } else {
+        connect(editor, &FilterWidget::channelChanged, this,
+                &ModuleWidget::outFilterWidgetChannelChanged);
+        connect(editor, &FilterWidget::channelCopy, this,
+                &ModuleWidget::outFilterWidgetChannelCopy);
+        connect(editor, &FilterWidget::channelReset, this,
+                &ModuleWidget::outFilterWidgetChannelReset);
+        connect(editor, &FilterWidget::hpfChanged, this, &ModuleWidget::outFilterWidgetHPFChanged);
+        connect(editor, &FilterWidget::lpfChanged, this, &ModuleWidget::outFilterWidgetLPFChanged);
+        connect(editor, &FilterWidget::peqAllEnabled, this,
+                &ModuleWidget::outFilterWidgetPEQAllEnabled);
+        connect(editor, &FilterWidget::peqBandChanged, this,
+                &ModuleWidget::outFilterWidgetPEQBandChanged);
+        connect(editor, &FilterWidget::peqChanged, this, &ModuleWidget::outFilterWidgetPEQChanged);
+    }
+    return editor;
+}
+
+void ModuleWidget::reloadFilter(FilterWidget *editor, int channel)
+{
+    // Only the channel on screen has anything to show.
+    if (editor && (channel == AllChannels || channel == editor->channel()))
+        editor->loadAll();
+}
+
+void ModuleWidget::filterChannelChanged(FilterWidget *editor, int channel)
+{
+    if (channel < 0 || channel >= editor->channelCount())
+        return;
+    if (m_stack->currentWidget() == editor)
+        m_model->setCurrentChannel(quint8(channel));
+    editor->loadChannel(channel);
+}
+
+void ModuleWidget::filterChannelCopy(FilterWidget *editor, int channel, quint32 inputMask,
+                                     quint32 outputMask)
+{
+    if (channel < 0 || channel >= editor->channelCount())
+        return;
+    // Devices of the 5.x DSP firmware take the masks' high halves too. Without them the request
+    // cannot name input 17 (USB playback), so the mirror leaves it alone as the device will.
+    const bool wideMasks = FilterWidget::wideCopyMasks(m_model->deviceInfo());
+    if (!wideMasks) {
+        inputMask &= 0xFFFFu;
+        outputMask &= 0xFFFFu;
+    }
+    // The whole block of the source goes to every masked channel, then one request.
+    const HlpfFilter hpf = editor->highPassRecord(channel);
+    const HlpfFilter lpf = editor->lowPassRecord(channel);
+    std::array<PeqFilter, PeqFilter::BandCount> bands;
+    for (int b = 0; b < PeqFilter::BandCount; ++b)
+        bands[size_t(b)] = editor->bandRecord(channel, b);
+    for (int ch = 0; ch < FilterWidget::InputChannels; ++ch) {
+        if (inputMask >> ch & 1U) {
+            InputChannel &in = m_model->input(ch);
+            in.hpf = hpf;
+            in.lpf = lpf;
+            in.peq = bands;
+        }
+    }
+    for (int ch = 0; ch < FilterWidget::OutputChannels; ++ch) {
+        if (outputMask >> ch & 1U) {
+            OutputChannel &out = m_model->output(ch);
+            out.hpf = hpf;
+            out.lpf = lpf;
+            out.peq = bands;
+        }
+    }
+    if (m_inFilter && (inputMask >> m_inFilter->channel() & 1U))
+        m_inFilter->loadAll();
+    if (m_outFilter && (outputMask >> m_outFilter->channel() & 1U))
+        m_outFilter->loadAll();
+    const MessageId id =
+            editor->side() == FilterWidget::Inputs ? Msg::InFilterCopy : Msg::OutFilterCopy;
+    m_model->sendWrite(id,
+                       ByteWriter(9)
+                               .u8(quint8(channel))
+                               .bytes(SetPayload::channelCopy(inputMask, outputMask, wideMasks)));
+}
+
+void ModuleWidget::filterChannelReset(FilterWidget *editor, int channel)
+{
+    if (channel < 0 || channel >= editor->channelCount())
+        return;
+    editor->highPassRecord(channel) = HlpfFilter {0, 0, 0, 20.0f};
+    editor->lowPassRecord(channel) = HlpfFilter {0, 0, 0, 20000.0f};
+    const auto bands = PeqFilter::startBands();
+    for (int b = 0; b < PeqFilter::BandCount; ++b)
+        editor->bandRecord(channel, b) = bands[size_t(b)];
+    if (editor->channel() == channel)
+        editor->loadAll();
+    const MessageId id =
+            editor->side() == FilterWidget::Inputs ? Msg::InFilterReset : Msg::OutFilterReset;
+    m_model->sendWrite(id, ByteWriter(1).u8(quint8(channel)));
+}
+
+void ModuleWidget::filterPassChanged(FilterWidget *editor, bool highPass, int channel,
+                                     const HlpfFilter *filter)
+{
+    if (!filter || channel < 0 || channel >= editor->channelCount())
+        return;
+    HlpfFilter &stored =
+            highPass ? editor->highPassRecord(channel) : editor->lowPassRecord(channel);
+    if (stored == *filter)
+        return;
+    stored = *filter;
+    const bool inputs = editor->side() == FilterWidget::Inputs;
+    const MessageId id = highPass ? (inputs ? Msg::InFilterHPF : Msg::OutFilterHPF)
+                                  : (inputs ? Msg::InFilterLPF : Msg::OutFilterLPF);
+    m_model->queueWrite(id, quint8(channel), 255, SetPayload::hlpf(quint8(channel), stored));
+}
+
+void ModuleWidget::filterAllEnabled(FilterWidget *editor, int channel, bool enabled)
+{
+    if (channel < 0 || channel >= editor->channelCount())
+        return;
+    const MessageId id =
+            editor->side() == FilterWidget::Inputs ? Msg::InFilterPEQ : Msg::OutFilterPEQ;
+    for (int b = 0; b < PeqFilter::BandCount; ++b) {
+        PeqFilter &band = editor->bandRecord(channel, b);
+        if ((band.enabled != 0) == enabled)
+            continue;
+        band.enabled = enabled ? 1 : 0;
+        m_model->queueWrite(id, quint8(channel), quint8(b),
+                            SetPayload::peq(quint8(channel), quint8(b), band));
+    }
+}
+
+void ModuleWidget::filterBandChanged(FilterWidget *editor, int channel, int band,
+                                     const PeqFilter *filter)
+{
+    if (!filter || channel < 0 || channel >= editor->channelCount() || band < 0
+        || band >= PeqFilter::BandCount)
+        return;
+    PeqFilter &stored = editor->bandRecord(channel, band);
+    if (stored == *filter)
+        return;
+    stored = *filter;
+    const MessageId id =
+            editor->side() == FilterWidget::Inputs ? Msg::InFilterPEQ : Msg::OutFilterPEQ;
+    m_model->queueWrite(id, quint8(channel), quint8(band),
+                        SetPayload::peq(quint8(channel), quint8(band), stored));
+}
+
+void ModuleWidget::inFilterWidgetChannelChanged(int channel)
+{
+    filterChannelChanged(m_inFilter, channel);
+}
+
+void ModuleWidget::inFilterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask)
+{
+    filterChannelCopy(m_inFilter, channel, inputMask, outputMask);
+}
+
+void ModuleWidget::inFilterWidgetChannelReset(int channel)
+{
+    filterChannelReset(m_inFilter, channel);
+}
+
+void ModuleWidget::inFilterWidgetHPFChanged(int channel, HlpfFilter *filter)
+{
+    filterPassChanged(m_inFilter, true, channel, filter);
+}
+
+void ModuleWidget::inFilterWidgetLPFChanged(int channel, HlpfFilter *filter)
+{
+    filterPassChanged(m_inFilter, false, channel, filter);
+}
+
+void ModuleWidget::inFilterWidgetPEQAllEnabled(int channel, bool enabled)
+{
+    filterAllEnabled(m_inFilter, channel, enabled);
+}
+
+void ModuleWidget::inFilterWidgetPEQBandChanged(int channel, int band)
+{
+    if (channel == m_inFilter->channel())
+        m_inFilter->loadBand(band);
+}
+
+void ModuleWidget::inFilterWidgetPEQChanged(int channel, int band, PeqFilter *filter)
+{
+    filterBandChanged(m_inFilter, channel, band, filter);
+}
+
+void ModuleWidget::outFilterWidgetChannelChanged(int channel)
+{
+    filterChannelChanged(m_outFilter, channel);
+}
+
+void ModuleWidget::outFilterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask)
+{
+    filterChannelCopy(m_outFilter, channel, inputMask, outputMask);
+}
+
+void ModuleWidget::outFilterWidgetChannelReset(int channel)
+{
+    filterChannelReset(m_outFilter, channel);
+}
+
+void ModuleWidget::outFilterWidgetHPFChanged(int channel, HlpfFilter *filter)
+{
+    filterPassChanged(m_outFilter, true, channel, filter);
+}
+
+void ModuleWidget::outFilterWidgetLPFChanged(int channel, HlpfFilter *filter)
+{
+    filterPassChanged(m_outFilter, false, channel, filter);
+}
+
+void ModuleWidget::outFilterWidgetPEQAllEnabled(int channel, bool enabled)
+{
+    filterAllEnabled(m_outFilter, channel, enabled);
+}
+
+void ModuleWidget::outFilterWidgetPEQBandChanged(int channel, int band)
+{
+    if (channel == m_outFilter->channel())
+        m_outFilter->loadBand(band);
+}
+
+void ModuleWidget::outFilterWidgetPEQChanged(int channel, int band, PeqFilter *filter)
+{
+    filterBandChanged(m_outFilter, channel, band, filter);
 }

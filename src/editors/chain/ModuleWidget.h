@@ -2,6 +2,8 @@
 
 #include "FirmwareVersion.h"
 #include "model/records/LimiterParams.h"
+#include "model/records/HlpfFilter.h"
+#include "model/records/PeqFilter.h"
 #include "settings/SystemSettings.h"
 
 #include <QWidget>
@@ -16,6 +18,7 @@ class DataModel;
 class DelayWidget;
 class DynamicsEditor;
 class FeedbackWidget;
+class FilterWidget;
 class GateWidget;
 class InSetupWidget;
 class LevelWidget;
@@ -91,6 +94,8 @@ public:
     AGCWidget *agcWidget();
     LimiterWidget *inLimiterWidget();
     LimiterWidget *outLimiterWidget();
+    FilterWidget *inFilterWidget();
+    FilterWidget *outFilterWidget();
 
 public slots:
     void stackedButtonClicked(int page);
@@ -117,6 +122,22 @@ public slots:
     void outLimiterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask);
     void outLimiterWidgetChannelReset(int channel);
     void outLimiterWidgetDataChanged(int channel, const LimiterParams *limiter);
+    void inFilterWidgetChannelChanged(int channel);
+    void inFilterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask);
+    void inFilterWidgetChannelReset(int channel);
+    void inFilterWidgetHPFChanged(int channel, HlpfFilter *filter);
+    void inFilterWidgetLPFChanged(int channel, HlpfFilter *filter);
+    void inFilterWidgetPEQAllEnabled(int channel, bool enabled);
+    void inFilterWidgetPEQBandChanged(int channel, int band);
+    void inFilterWidgetPEQChanged(int channel, int band, PeqFilter *filter);
+    void outFilterWidgetChannelChanged(int channel);
+    void outFilterWidgetChannelCopy(int channel, quint32 inputMask, quint32 outputMask);
+    void outFilterWidgetChannelReset(int channel);
+    void outFilterWidgetHPFChanged(int channel, HlpfFilter *filter);
+    void outFilterWidgetLPFChanged(int channel, HlpfFilter *filter);
+    void outFilterWidgetPEQAllEnabled(int channel, bool enabled);
+    void outFilterWidgetPEQBandChanged(int channel, int band);
+    void outFilterWidgetPEQChanged(int channel, int band, PeqFilter *filter);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -147,6 +168,17 @@ private:
     void limiterChannelCopy(bool inputs, int channel, quint32 inputMask, quint32 outputMask);
     void limiterChannelReset(bool inputs, int channel);
     void limiterDataChanged(bool inputs, int channel, const LimiterParams &limiter);
+    // The filter pages: one editor per side, its requests with the side's message identities.
+    FilterWidget *createFilterPage(bool inputs);
+    void filterChannelChanged(FilterWidget *editor, int channel);
+    void filterChannelCopy(FilterWidget *editor, int channel, quint32 inputMask,
+                           quint32 outputMask);
+    void filterChannelReset(FilterWidget *editor, int channel);
+    void filterPassChanged(FilterWidget *editor, bool highPass, int channel,
+                           const HlpfFilter *filter);
+    void filterAllEnabled(FilterWidget *editor, int channel, bool enabled);
+    void filterBandChanged(FilterWidget *editor, int channel, int band, const PeqFilter *filter);
+    void reloadFilter(FilterWidget *editor, int channel);
 
     DataModel *m_model;
     ModuleButtonBar *m_buttonBar;
@@ -165,6 +197,8 @@ private:
     AGCWidget *m_agc = nullptr;
     LimiterWidget *m_inLimiter = nullptr;
     LimiterWidget *m_outLimiter = nullptr;
+    FilterWidget *m_inFilter = nullptr;
+    FilterWidget *m_outFilter = nullptr;
 
     FirmwareFeatures m_features;
     // The channel configuration last handed over, for the pages built after it.
