@@ -153,10 +153,7 @@ public:
         return waitUntil([this] { return m_loggedIn; });
     }
 
-    void start()
-    {
-        send(1, 1, 1, QByteArray(2, '\0'));
-    }
+    void start() { send(1, 1, 1, QByteArray(2, '\0')); }
     bool finished() const { return m_finished; }
 
 private:
@@ -164,8 +161,15 @@ private:
     {
         QByteArray frame;
         frame.reserve(12 + payload.size());
-        const char head[] = {char(0x82), char(0x7D), 1, 0, char(type), char(subType),
-                             char(funcId), 1, char(payload.size() & 0xFF),
+        const char head[] = {char(0x82),
+                             char(0x7D),
+                             1,
+                             0,
+                             char(type),
+                             char(subType),
+                             char(funcId),
+                             1,
+                             char(payload.size() & 0xFF),
                              char(payload.size() >> 8)};
         frame.append(head, sizeof head).append(payload).append("\x7D\x82", 2);
         m_socket.write(frame);

@@ -18,9 +18,8 @@ namespace {
 
 constexpr int Channels = 16;
 
-const char *const ChipNames[TestDialog::ChipCount] = {"PCA9539-1", "PCA9539-2", "PCA9539-3",
-                                                      "PCA9539-4", "WM8978",    "PCF8563",
-                                                      "PCA9554"};
+const char *const ChipNames[TestDialog::ChipCount] = {
+        "PCA9539-1", "PCA9539-2", "PCA9539-3", "PCA9539-4", "WM8978", "PCF8563", "PCA9554"};
 
 void setStatus(QLabel *label, const char *status)
 {

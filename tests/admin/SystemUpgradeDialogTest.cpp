@@ -36,7 +36,10 @@ class SystemUpgradeDialogTest : public QObject
         return dialog.findChild<QProgressBar *>();
     }
     void ready() { m_device.reply(Msg::UpgradeData, hex("00005456")); }
-    void ack(int block) { m_device.reply(Msg::UpgradeData, ByteWriter().u8(0).u8(1).u16(quint16(block))); }
+    void ack(int block)
+    {
+        m_device.reply(Msg::UpgradeData, ByteWriter().u8(0).u8(1).u16(quint16(block)));
+    }
 
 private slots:
     void initTestCase()
@@ -173,7 +176,8 @@ private slots:
         SystemSettings settings;
         Appearance appearance(&settings);
         MainWindow window(&settings, m_device.model.get());
-        QAction *entry = window.menuBar()->findChild<QAction *>(QStringLiteral("systemUpgradeAction"));
+        QAction *entry =
+                window.menuBar()->findChild<QAction *>(QStringLiteral("systemUpgradeAction"));
         QVERIFY(entry);
         QVERIFY(entry->isVisible());
         QCOMPARE(entry->text(), QStringLiteral("System Upgrade"));

@@ -105,19 +105,33 @@ private slots:
         QTest::mouseClick(aging, Qt::LeftButton);
         QList<QByteArray> frames = framesOf(m_device.received(50 * 12), 3);
         QCOMPARE(frames.size(), 2 + 16 + 32);
-        QCOMPARE(frames[0], QByteArray("030903010100" "00"));
-        QCOMPARE(frames[1], QByteArray("030904010400" "000020c1")); // -10 dB
-        QCOMPARE(frames[2], QByteArray("030901010200" "0001"));
-        QCOMPARE(frames[17], QByteArray("030901010200" "0f01"));
-        QCOMPARE(frames[20], QByteArray("030601010500" "020000c03f")); // input 3: 1.5 ms
-        QCOMPARE(frames[49], QByteArray("030e01010500" "0f00000040")); // output 16: 2 ms
+        QCOMPARE(frames[0],
+                 QByteArray("030903010100"
+                            "00"));
+        QCOMPARE(frames[1],
+                 QByteArray("030904010400"
+                            "000020c1")); // -10 dB
+        QCOMPARE(frames[2],
+                 QByteArray("030901010200"
+                            "0001"));
+        QCOMPARE(frames[17],
+                 QByteArray("030901010200"
+                            "0f01"));
+        QCOMPARE(frames[20],
+                 QByteArray("030601010500"
+                            "020000c03f")); // input 3: 1.5 ms
+        QCOMPARE(frames[49],
+                 QByteArray("030e01010500"
+                            "0f00000040")); // output 16: 2 ms
         QCOMPARE(m_device.model->mirror().signalGenerator.outputs[7], quint8(1));
         QCOMPARE(aging->text(), QStringLiteral("Stop"));
 
         QTest::mouseClick(aging, Qt::LeftButton);
         frames = framesOf(m_device.received(48 * 12), 3);
         QCOMPARE(frames.size(), 16 + 32);
-        QCOMPARE(frames[0], QByteArray("030901010200" "0000"));
+        QCOMPARE(frames[0],
+                 QByteArray("030901010200"
+                            "0000"));
         QCOMPARE(m_device.model->mirror().signalGenerator.outputs[7], quint8(0));
 
         auto *phantom = dialog.findChild<QPushButton *>(QStringLiteral("phantomButton"));
@@ -125,8 +139,12 @@ private slots:
         QTest::mouseClick(phantom, Qt::LeftButton);
         frames = framesOf(m_device.received(16 * 12), 3);
         QCOMPARE(frames.size(), 16);
-        QCOMPARE(frames[0], QByteArray("030105010200" "0001"));
-        QCOMPARE(frames[15], QByteArray("030105010200" "0f01"));
+        QCOMPARE(frames[0],
+                 QByteArray("030105010200"
+                            "0001"));
+        QCOMPARE(frames[15],
+                 QByteArray("030105010200"
+                            "0f01"));
         QCOMPARE(m_device.model->input(9).phantom, quint8(1));
     }
 

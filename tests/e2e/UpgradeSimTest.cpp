@@ -36,8 +36,7 @@ class UpgradeSimTest : public QObject
     struct Session
     {
         explicit Session(sim::SimOptions options = {})
-            : link((options.timing.rebootMs = 0, options)),
-              upgrade(link.model.get())
+            : link((options.timing.rebootMs = 0, options)), upgrade(link.model.get())
         {
             QObject::connect(link.model.get(), &DataModel::tcpSyncToUI, &upgrade,
                              &FirmwareUpgrade::tcpSyncToUI);
@@ -45,11 +44,9 @@ class UpgradeSimTest : public QObject
         // Logged in, and the control firmware version known from the status poll.
         bool open()
         {
-            return link.open() && link.pass(1)
-                    && SimLink::waitFor([this] {
-                           return link.model->deviceInfo().armVersion
-                                   == DeviceInfo::Version {3, 1, 4};
-                       });
+            return link.open() && link.pass(1) && SimLink::waitFor([this] {
+                       return link.model->deviceInfo().armVersion == DeviceInfo::Version {3, 1, 4};
+                   });
         }
         SimLink link;
         FirmwareUpgrade upgrade;

@@ -34,7 +34,10 @@ class FirmwareUpgradeTest : public QObject
     {
         m_device.reply(Msg::UpgradeData, ByteWriter().u8(0).u8(0).u16(identifier));
     }
-    void ack(int block) { m_device.reply(Msg::UpgradeData, ByteWriter().u8(0).u8(1).u16(quint16(block))); }
+    void ack(int block)
+    {
+        m_device.reply(Msg::UpgradeData, ByteWriter().u8(0).u8(1).u16(quint16(block)));
+    }
     void status(quint8 code) { m_device.reply(Msg::UpgradeStatus, QByteArray(1, char(code))); }
 
     void setArmMinor(quint8 minor) { m_device.model->deviceInfo().armVersion = {3, minor, 4}; }
@@ -74,16 +77,16 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::newRow("10 bytes") << image(10, DeviceId, 5) << DeviceId << quint8(0) << false;
         QTest::newRow("11 bytes") << image(11, DeviceId, 5) << DeviceId << quint8(0) << true;
-        QTest::newRow("version 0x80 against 0") << image(600, DeviceId, 0x80) << DeviceId
-                                                << quint8(0) << false;
-        QTest::newRow("version 0xFF against 0") << image(600, DeviceId, 0xFF) << DeviceId
-                                                << quint8(0) << false;
-        QTest::newRow("version 0x7F against 127") << image(600, DeviceId, 0x7F) << DeviceId
-                                                  << quint8(127) << true;
-        QTest::newRow("older than the device") << image(600, DeviceId, 4) << DeviceId << quint8(5)
-                                               << false;
-        QTest::newRow("same as the device") << image(600, DeviceId, 5) << DeviceId << quint8(5)
-                                            << true;
+        QTest::newRow("version 0x80 against 0")
+                << image(600, DeviceId, 0x80) << DeviceId << quint8(0) << false;
+        QTest::newRow("version 0xFF against 0")
+                << image(600, DeviceId, 0xFF) << DeviceId << quint8(0) << false;
+        QTest::newRow("version 0x7F against 127")
+                << image(600, DeviceId, 0x7F) << DeviceId << quint8(127) << true;
+        QTest::newRow("older than the device")
+                << image(600, DeviceId, 4) << DeviceId << quint8(5) << false;
+        QTest::newRow("same as the device")
+                << image(600, DeviceId, 5) << DeviceId << quint8(5) << true;
         QTest::newRow("other hardware") << image(600, 0x5655, 9) << DeviceId << quint8(1) << false;
         QTest::newRow("byte order of the identifier")
                 << image(600, 0x5456, 9) << DeviceId << quint8(1) << false;
@@ -156,10 +159,10 @@ private slots:
         ack(2);
         QCOMPARE(m_upgrade->state(), State::Idle);
         QCOMPARE(m_upgrade->outcome(), Outcome::Completed);
-        QCOMPARE(sent(), QList<QByteArray>({frame(hex("0000")),
-                                            frame(hex("00010000") + bytes.left(512)),
-                                            frame(hex("00010100") + bytes.mid(512)),
-                                            frame(hex("00010200"))}));
+        QCOMPARE(sent(),
+                 QList<QByteArray>({frame(hex("0000")), frame(hex("00010000") + bytes.left(512)),
+                                    frame(hex("00010100") + bytes.mid(512)),
+                                    frame(hex("00010200"))}));
         QCOMPARE(progress.count(), 3);
         QCOMPARE(progress[2], QList<QVariant>({2, 3}));
     }

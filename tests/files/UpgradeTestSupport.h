@@ -56,8 +56,8 @@ inline QList<QByteArray> upgradeFrames(const QByteArray &stream)
 
 inline QByteArray frame(const QByteArray &payload)
 {
-    return hex("827d 0100 01 01 01 01") + ByteWriter().u16(quint16(payload.size())).data()
-            + payload + hex("7d82");
+    return hex("827d 0100 01 01 01 01") + ByteWriter().u16(quint16(payload.size())).data() + payload
+            + hex("7d82");
 }
 
 } // namespace upgradetest
