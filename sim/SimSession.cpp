@@ -154,7 +154,8 @@ SimSession::Result SimSession::preset(quint8 funcId, const QByteArray &payload)
 SimSession::Result SimSession::upgrade(const QByteArray &payload)
 {
     const UpgradeReceiver::Outcome outcome =
-            m_upgrade.handle(payload, m_store.identity.upgradeId, m_faults.rejectUpgrade);
+            m_upgrade.handle(payload, m_store.identity.upgradeId, m_store.system.armVersion,
+                             m_faults.rejectUpgrade);
     Result r;
     for (const QByteArray &data : outcome.data)
         r.replies.append({{1, 1, 1}, data});

@@ -6,6 +6,9 @@ namespace {
 
 // In the order the supply rails are reported.
 const char *const RailNames[RailCount] = {"+5V", "+48V", "-5V", "+15V", "-15V"};
+// The chips of the detection mask, in bit order.
+const char *const ChipNames[] = {"PCA9539-1", "PCA9539-2", "PCA9539-3", "PCA9539-4",
+                                 "WM8978",    "PCF8563",   "PCA9554"};
 
 } // namespace
 
@@ -34,6 +37,11 @@ bool SimSystem::injectFault(const QString &name)
             rails[r] = RailFailed;
             return true;
         }
+    for (quint32 chip = 0; chip < sizeof ChipNames / sizeof *ChipNames; ++chip)
+        if (name.compare(QLatin1String(ChipNames[chip]), Qt::CaseInsensitive) == 0) {
+            chipFailures |= 1u << chip;
+            return true;
+        }
     return false;
 }
 
@@ -42,6 +50,8 @@ QStringList SimSystem::faultNames()
     QStringList names {QStringLiteral("dsp"), QStringLiteral("codec")};
     for (const char *rail : RailNames)
         names << QLatin1String(rail);
+    for (const char *chip : ChipNames)
+        names << QLatin1String(chip);
     return names;
 }
 

@@ -50,6 +50,7 @@ struct SimSystem
     quint32 syncHost = 0;
     qint64 clockOffsetMs = 0; // device clock minus host clock, set by the date and time message
     quint8 faultFlags = 0;
+    quint32 chipFailures = 0; // bit i: chip i of chipNames() failed its detection
     std::array<quint8, RailCount> rails {RailNormal, RailNormal, RailNormal, RailNormal,
                                          RailNormal};
     std::array<QByteArray, ChannelRecords> inputLabels;
@@ -60,8 +61,9 @@ struct SimSystem
     QByteArray userPassword;
 
     bool faulty() const;
-    // Shows a hardware fault: "dsp", "codec" or a supply rail ("+5V", "+48V", "-5V", "+15V",
-    // "-15V"). False for an unknown name.
+    // Shows a hardware fault: "dsp", "codec", a supply rail ("+5V", "+48V", "-5V", "+15V",
+    // "-15V") or a chip that fails its detection ("PCA9539-1", ..., "PCA9554"). False for an
+    // unknown name.
     bool injectFault(const QString &name);
     static QStringList faultNames();
 };

@@ -120,6 +120,8 @@ void addStatusRows(MessageTable &t)
 {
     t.add(readOnly({2, 2, 14},
                    [](const SimStore &s) { return QByteArray(1, char(s.system.faultFlags)); }));
+    // The chips that failed their detection at start-up, one bit each (factory test panel).
+    t.add(readOnly({2, 2, 22}, [](const SimStore &s) { return u32(s.system.chipFailures); }));
     t.add(scalar(
             {2, 2, 16}, [](auto &s) -> auto & { return s.system.systemMute; }, quint8(0),
             quint8(1)));

@@ -6,7 +6,7 @@
 namespace sim {
 
 UpgradeReceiver::Outcome UpgradeReceiver::handle(const QByteArray &payload, quint16 identifier,
-                                                 int reject)
+                                                 const FirmwareVersion &running, int reject)
 {
     Outcome outcome;
     ByteReader in(payload);
@@ -45,6 +45,8 @@ UpgradeReceiver::Outcome UpgradeReceiver::handle(const QByteArray &payload, quin
     if (trailer.u16() != identifier)
         return fail(255);
     outcome.version = {trailer.u8(), trailer.u8(), trailer.u8()};
+    if (int(qint8(outcome.version[1])) < int(running[1]))
+        return fail(255);
     outcome.installed = true;
     outcome.data.append(ByteWriter().u8(0).u8(1).u16(block));
     m_active = false;

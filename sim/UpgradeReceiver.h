@@ -11,7 +11,9 @@ namespace sim {
 //   00 00 -> ready: 00 00 identifier;  00 01 b data -> 00 01 b per block.
 // A block shorter than 512 bytes ends the image. Its last 10 bytes are the trailer:
 //   u16 identifier, major, minor, patch, 5 bytes not examined.
-// An image whose identifier is not this hardware's gets status 255; a block out of turn 254.
+// An image whose identifier is not this hardware's, or whose version (the trailer's minor
+// number, a signed byte) is older than the running control firmware's, gets status 255; a block
+// out of turn 254.
 // On request the processor refuses every image: 255 at the first block, 254 at the last.
 class UpgradeReceiver
 {
@@ -27,7 +29,8 @@ public:
         FirmwareVersion version {};
     };
 
-    Outcome handle(const QByteArray &payload, quint16 identifier, int reject);
+    Outcome handle(const QByteArray &payload, quint16 identifier, const FirmwareVersion &running,
+                   int reject);
 
 private:
     Outcome fail(int status);

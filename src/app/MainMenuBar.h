@@ -35,7 +35,7 @@ public:
         bool deviceSetup = false; // DeviceSetupDialog
         bool gpioSetup = false; // GPIOSetupDialog
         bool danteSetup = false; // DanteSetupDialog
-        bool systemUpgrade = false; // SystemUpgradeProgressDialog
+        bool systemUpgrade = true; // SystemUpgradeProgressDialog
         bool commandAssistant = false; // CommandAssistantDialog
 
         static DialogAvailability all();

@@ -3,6 +3,8 @@
 #include "DeviceVersionSelectionDialog.h"
 #include "MainMenuBar.h"
 #include "SplashScreen.h"
+#include "admin/SystemUpgradeProgressDialog.h"
+#include "admin/TestDialog.h"
 #include "editors/chain/ModuleWidget.h"
 #include "widgets/MessageBox.h"
 #include "editors/overview/OverviewWidget.h"
@@ -18,6 +20,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -145,6 +148,11 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
             &MainWindow::setupShortcutActivated);
     connect(m_menuBar, &MainMenuBar::helpShortcutActivated, this,
             &MainWindow::helpShortcutActivated);
+
+    // The factory test panel has no menu entry: the service technician opens it with Ctrl+T.
+    auto *testShortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+T")), this);
+    testShortcut->setObjectName(QStringLiteral("testShortcut"));
+    connect(testShortcut, &QShortcut::activated, this, &MainWindow::testShortcutActivated);
 
     connect(m_model, &DataModel::tcpSyncToUI, this, &MainWindow::tcpSyncToUI);
     connect(&m_router, &SyncRouter::systemMessage, this, &MainWindow::systemMessage);
@@ -302,7 +310,26 @@ void MainWindow::danteSetupTriggered()
 
 void MainWindow::systemUpgradeActionTriggered()
 {
-    showDialog(m_systemUpgradeDialog);
+    systemUpgradeDialog()->systemUpgradeActionTriggered();
+}
+
+SystemUpgradeProgressDialog *MainWindow::systemUpgradeDialog()
+{
+    if (m_systemUpgradeDialog)
+        return m_systemUpgradeDialog;
+    m_systemUpgradeDialog = new SystemUpgradeProgressDialog(m_model, this);
+    connect(&m_router, &SyncRouter::upgradeMessage, m_systemUpgradeDialog,
+            &SystemUpgradeProgressDialog::tcpSyncToUI);
+    return m_systemUpgradeDialog;
+}
+
+void MainWindow::testShortcutActivated()
+{
+    if (!m_testDialog) {
+        m_testDialog = new TestDialog(m_model, this);
+        connect(&m_router, &SyncRouter::systemMessage, m_testDialog, &TestDialog::tcpSyncToUI);
+    }
+    showDialog(m_testDialog);
 }
 
 void MainWindow::commandAssistantTriggered()

@@ -17,6 +17,8 @@ class DeviceListDialog;
 class DeviceWidget;
 class ModuleWidget;
 class OverviewWidget;
+class SystemUpgradeProgressDialog;
+class TestDialog;
 
 // The single top-level window: the menu bar, the device list panel on the left, the overview at
 // the top right and the module area below it, and one instance of every administration dialog.
@@ -90,6 +92,8 @@ public slots:
     void recPlayShortcutActivated();
     void setupShortcutActivated();
     void helpShortcutActivated();
+    // Ctrl+T: the factory test panel.
+    void testShortcutActivated();
 
     // The login state of the selected device, from the device list panel.
     void setLoginChanged(bool loggedIn);
@@ -111,6 +115,7 @@ private:
     // The three places of the central layout.
     DeviceListDialog *deviceListDialog();
     QMessageBox *faultMessageBox();
+    SystemUpgradeProgressDialog *systemUpgradeDialog();
     void retranslateFaultMessageBox();
     DeviceWidget *createDevicePanel(QWidget *parent);
     OverviewWidget *createOverview(QWidget *parent);
@@ -142,7 +147,8 @@ private:
     QWidget *m_deviceSetupDialog = nullptr; // DeviceSetupDialog
     QWidget *m_gpioSetupDialog = nullptr; // GPIOSetupDialog
     QWidget *m_danteSetupDialog = nullptr; // DanteSetupDialog
-    QWidget *m_systemUpgradeDialog = nullptr; // SystemUpgradeProgressDialog
+    SystemUpgradeProgressDialog *m_systemUpgradeDialog = nullptr;
+    TestDialog *m_testDialog = nullptr;
     QWidget *m_commandAssistantDialog = nullptr; // CommandAssistantDialog
     DeviceWidget *m_devicePanel = nullptr;
     OverviewWidget *m_overview = nullptr;

@@ -37,6 +37,7 @@ constexpr MessageId SysStatus18 {2, 2, 18}; // RS-485 baud rate
 constexpr MessageId SysDspUsage {2, 2, 19};
 constexpr MessageId SysFaults {2, 2, 20};
 constexpr MessageId SysFactoryReset {2, 2, 21};
+constexpr MessageId SysChipDetect {2, 2, 22}; // factory test: chips that failed detection
 constexpr MessageId SysGateReport {2, 2, 23};
 constexpr MessageId SysArmBuild {2, 2, 24};
 constexpr MessageId SysDeviceId {2, 2, 29};

@@ -96,10 +96,20 @@ private slots:
         QTest::addColumn<quint16>("identifier");
         QTest::addColumn<int>("bodySize");
         QTest::addColumn<QByteArray>("status");
-        QTest::newRow("identifier of other hardware") << 0 << quint16(0x1111) << 600 << hex("ff");
-        QTest::newRow("asked to refuse with 255") << 255 << quint16(0x5654) << 600 << hex("ff");
-        QTest::newRow("asked to refuse with 254") << 254 << quint16(0x5654) << 1100 << hex("fe");
-        QTest::newRow("too short for a trailer") << 0 << quint16(0x5654) << -4 << hex("ff");
+        QTest::addColumn<quint8>("minor");
+        QTest::newRow("identifier of other hardware")
+                << 0 << quint16(0x1111) << 600 << hex("ff") << quint8(9);
+        QTest::newRow("asked to refuse with 255")
+                << 255 << quint16(0x5654) << 600 << hex("ff") << quint8(9);
+        QTest::newRow("asked to refuse with 254")
+                << 254 << quint16(0x5654) << 1100 << hex("fe") << quint8(9);
+        QTest::newRow("too short for a trailer")
+                << 0 << quint16(0x5654) << -4 << hex("ff") << quint8(9);
+        // The running firmware is 3.1.4: an image of minor 0, or of a negative minor, is older.
+        QTest::newRow("older than the running firmware")
+                << 0 << quint16(0x5654) << 600 << hex("ff") << quint8(0);
+        QTest::newRow("minor 0x80 counts as negative")
+                << 0 << quint16(0x5654) << 600 << hex("ff") << quint8(0x80);
     }
     void refusals()
     {
@@ -107,9 +117,10 @@ private slots:
         QFETCH(quint16, identifier);
         QFETCH(int, bodySize);
         QFETCH(QByteArray, status);
+        QFETCH(quint8, minor);
         openRejecting(reject);
-        const QByteArray img = bodySize >= 0 ? image(bodySize, identifier, {3, 9, 0})
-                                             : image(0, identifier, {3, 9, 0}).left(6);
+        const QByteArray img = bodySize >= 0 ? image(bodySize, identifier, {3, minor, 0})
+                                             : image(0, identifier, {3, minor, 0}).left(6);
         const QList<SimClient::Reply> last = sendImage(img);
         QCOMPARE(last.size(), 1);
         QVERIFY(last[0].id == MessageId({1, 1, 2}));
@@ -134,6 +145,17 @@ private slots:
         QCOMPARE(skipped[0].payload, hex("fe"));
         // The exchange is over: further blocks get nothing.
         QCOMPARE(m_client->set({1, 1, 1}, block(1, QByteArray(1024, 'x'))).size(), 0);
+    }
+
+    // The factory test panel's chip detection mask, with the failures asked for by name.
+    void chipDetectionMask()
+    {
+        SimOptions options = testOptions();
+        options.hardwareFaults << QStringLiteral("PCA9539-2") << QStringLiteral("wm8978");
+        QVERIFY(open(options));
+        QCOMPARE(m_client->ask({2, 2, 22}), hex("12000000"));
+        QVERIFY(!SimSystem().injectFault(QStringLiteral("PCA9539-5")));
+        QVERIFY(SimSystem::faultNames().contains(QStringLiteral("PCA9554")));
     }
 
     void upgradesNeedALogin()

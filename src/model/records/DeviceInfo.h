@@ -34,6 +34,8 @@ struct DeviceInfo
     // Supply rails +5V, +48V, -5V, +15V, -15V: 0..2, 2 = failed.
     std::array<quint32, 5> faults {1, 1, 1, 1, 1};
     quint8 gateReport = 0;
+    // Bit i: chip i failed its detection (PCA9539-1..4, WM8978, PCF8563, PCA9554).
+    quint32 chipFailures = 0;
     quint32 armBuild = 0;
     quint32 deviceId = 0;
     quint8 usbDisk = 2; // 2 until the device reports

@@ -177,6 +177,8 @@ void Replies::systemTable(ReplyContext &c)
         return;
     case 20:
         return faults(c);
+    case 22:
+        return storeU32(c, d.chipFailures);
     case 23:
         return storeBool(c, d.gateReport);
     case 24:
