@@ -4,6 +4,7 @@
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "settings/SystemSettings.h"
+#include "widgets/ControlPalette.h"
 #include "widgets/LineEdit.h"
 #include "widgets/MessageBox.h"
 #include "wire/ByteWriter.h"
@@ -587,10 +588,21 @@ void DanteSetupDialog::hideEvent(QHideEvent *event)
     Dialog::hideEvent(event);
 }
 
+void DanteSetupDialog::refreshLink()
+{
+    // The link in the appearance's accent colour, readable on light and dark.
+    m_downloadLink->setText(QStringLiteral("<a href=\"%1\" style=\"color: %2;\">%3</a>")
+                                    .arg(downloadUrl().toString(),
+                                         ControlPalette::current().highlightFrame.name(),
+                                         tr("Click to download Dante Controller")));
+}
+
 void DanteSetupDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    else if (event->type() == QEvent::StyleChange && m_downloadLink)
+        refreshLink();
     Dialog::changeEvent(event);
 }
 
@@ -616,8 +628,6 @@ void DanteSetupDialog::retranslate()
     m_revertButton->setText(tr("Revert"));
     m_routingNote->setText(tr("* Please use the official software Dante Controller for Dante "
                               "routing."));
-    m_downloadLink->setText(
-            QStringLiteral("<a href=\"%1\">%2</a>")
-                    .arg(downloadUrl().toString(), tr("Click to download Dante Controller")));
+    refreshLink();
     refreshAll();
 }

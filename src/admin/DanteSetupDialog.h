@@ -85,6 +85,7 @@ private:
     std::optional<SetupRules::DanteNetwork> pendingNetwork() const;
     bool ask(const QString &text);
     void labelEdited(bool receive);
+    void refreshLink();
     void retranslate();
 
     DataModel *m_model;

@@ -386,8 +386,8 @@ void DeviceSetupDialog::applyChannelConfig(quint32 inputMask, quint32 outputMask
     };
     for (int ch = 0; ch < LimitChannels; ++ch) {
         for (const LimitRow *row : {&m_inputLimits[size_t(ch)], &m_outputLimits[size_t(ch)]}) {
-            const bool visible = shown(row == &m_inputLimits[size_t(ch)] ? inputMask : outputMask,
-                                       ch);
+            const bool visible =
+                    shown(row == &m_inputLimits[size_t(ch)] ? inputMask : outputMask, ch);
             row->name->setVisible(visible);
             row->minimum->setVisible(visible);
             row->maximum->setVisible(visible);

@@ -10,9 +10,9 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QTableWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 
 using namespace AdminTest;
 
@@ -141,9 +141,8 @@ private slots:
 
         typeInto(address, QStringLiteral("127.0.0.2"));
         const QHostAddress moved(QStringLiteral("127.0.0.2"));
-        QVERIFY(SimLink::waitFor([&] {
-            return QHostAddress(link.model->device(0).packet.ipAddress) == moved;
-        }));
+        QVERIFY(SimLink::waitFor(
+                [&] { return QHostAddress(link.model->device(0).packet.ipAddress) == moved; }));
         const int logins = int(link.logins.count(1));
         QVERIFY(pollUntil(link, [&] {
             QTcpSocket *socket = link.model->currentSocket();

@@ -12,10 +12,10 @@
 #include "wire/Frame.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSpinBox>
-#include <QGroupBox>
 #include <QTableWidget>
 #include <QtTest>
 
