@@ -31,7 +31,7 @@ using namespace SetupRules;
 namespace {
 
 const char *const GeometryKey = "DeviceSetupGeometry";
-const QSize DefaultSize(1320, 780);
+const QSize DefaultSize(1400, 800);
 constexpr int TextBytes = 16; // location and description
 constexpr int LimitMinimum = -56;
 constexpr int LimitMaximum = 12;
@@ -86,10 +86,9 @@ DeviceSetupDialog::DeviceSetupDialog(DataModel *model, QWidget *parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(limits);
-    // Both groups side by side in full; only the rows scroll.
+    // Both groups side by side in full (updateLimitWidth()); only the rows scroll.
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(limits->sizeHint().width()
-                            + scroll->verticalScrollBar()->sizeHint().width());
+    m_limitScroll = scroll;
     m_limitGroup = new QGroupBox(this);
     m_limitGroup->setObjectName(QStringLiteral("volumeLimitGroup"));
     auto *limitGroupLayout = new QVBoxLayout(m_limitGroup);
@@ -174,7 +173,6 @@ QGroupBox *DeviceSetupDialog::buildInformation()
     plain(QT_TR_NOOP("MAC Address"), "macAddressValue");
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(2, 1);
-    m_informationGroup->setMinimumWidth(300);
     return m_informationGroup;
 }
 
@@ -286,7 +284,6 @@ QGroupBox *DeviceSetupDialog::buildGeneralSetup()
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
-    m_generalGroup->setMinimumWidth(380);
     m_generalGroup->setMaximumWidth(470);
 
     for (QLineEdit *e : {m_addressEdit, m_netmaskEdit, m_gatewayEdit, m_syncHostEdit})
@@ -882,9 +879,19 @@ bool DeviceSetupDialog::eventFilter(QObject *watched, QEvent *event)
     return Dialog::eventFilter(watched, event);
 }
 
+void DeviceSetupDialog::updateLimitWidth()
+{
+    // The groups' width depends on the style sheet and the language; known once polished.
+    QWidget *content = m_limitScroll->widget();
+    content->ensurePolished();
+    m_limitScroll->setMinimumWidth(content->minimumSizeHint().width()
+                                   + m_limitScroll->verticalScrollBar()->sizeHint().width());
+}
+
 void DeviceSetupDialog::showEvent(QShowEvent *event)
 {
     refreshAll();
+    updateLimitWidth();
     m_model->setDialogOpen(StatusPoll::DeviceSetupDialog, true);
     Dialog::showEvent(event);
 }
@@ -900,6 +907,9 @@ void DeviceSetupDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if ((event->type() == QEvent::LanguageChange || event->type() == QEvent::StyleChange)
+        && m_limitScroll && isVisible())
+        updateLimitWidth();
     Dialog::changeEvent(event);
 }
 

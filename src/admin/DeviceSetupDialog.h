@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTimer;
 
@@ -118,6 +119,7 @@ private:
     void limitChanged(bool inputs, bool maximum, int value);
     void askPassword(bool user);
     QString adminPasswordTitle() const;
+    void updateLimitWidth();
     void retranslate();
 
     DataModel *m_model;
@@ -131,6 +133,7 @@ private:
     QGroupBox *m_informationGroup = nullptr;
     QGroupBox *m_generalGroup = nullptr;
     QGroupBox *m_limitGroup = nullptr;
+    QScrollArea *m_limitScroll = nullptr;
     QGroupBox *m_inputLimitGroup = nullptr;
     QGroupBox *m_outputLimitGroup = nullptr;
     QLabel *m_armVersionLabel = nullptr;

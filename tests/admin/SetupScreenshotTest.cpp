@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QTranslator>
 #include <QtTest>
 
@@ -140,6 +141,13 @@ private slots:
         const QColor page = deviceShot.pixel(3, 3);
         QVERIFY2(dark ? page.lightness() < 80 : page.lightness() > 180, qPrintable(page.name()));
         checkNothingClipped(&device);
+        // Both limit groups lie whole inside the scrolled area.
+        auto *scroll = device.findChild<QScrollArea *>(QStringLiteral("limitScrollArea"));
+        for (const char *name : {"inputLimitGroup", "outputLimitGroup"}) {
+            auto *group = device.findChild<QWidget *>(QLatin1String(name));
+            const QPoint right = group->mapTo(scroll->viewport(), QPoint(group->width(), 0));
+            QVERIFY2(right.x() <= scroll->viewport()->width(), name);
+        }
         checkNothingClipped(&dante);
 
         device.hide();
