@@ -163,6 +163,7 @@ void SimDevice::apply(SimConnection *connection, const SimSession::Result &resul
     }
     if (result.installed)
         beginReboot(*result.installed);
+    followAddress();
 }
 
 void SimDevice::presetLoadStep()
@@ -213,6 +214,43 @@ void SimDevice::networkCommand(const NetworkCommand &command)
     m_store.system.netmask = command.netmask;
     m_store.system.gateway = command.gateway;
     qCInfo(lcSim).noquote() << "network changed to" << QHostAddress(command.address).toString();
+    emit networkChanged();
+    m_announcer->announceNow();
+    followAddress();
+}
+
+void SimDevice::followAddress()
+{
+    const QHostAddress target(m_store.system.address);
+    if (!m_options.followNetwork || target == m_options.bind || m_store.system.address == 0)
+        return;
+    // The reply to the change goes out from the old address first.
+    QTimer::singleShot(0, this, [this, target] { moveTo(target); });
+}
+
+void SimDevice::moveTo(const QHostAddress &address)
+{
+    if (address == m_options.bind || address.toIPv4Address() != m_store.system.address)
+        return;
+    const quint16 port = m_server->serverPort();
+    const auto connections = m_connections;
+    for (SimConnection *c : connections)
+        c->closeGracefully();
+    m_server->close();
+    m_announcer->stop();
+    const QHostAddress old = m_options.bind;
+    if (!m_server->listen(address, port)) {
+        qCWarning(lcSim).noquote() << "cannot move to" << address.toString() << ":"
+                                    << m_server->errorString();
+        m_server->listen(old, port);
+        m_announcer->start(old, m_options.announceTo, m_options.broadcastPort,
+                           m_options.timing.announceMs);
+        return;
+    }
+    m_options.bind = address;
+    m_announcer->start(address, m_options.announceTo, m_options.broadcastPort,
+                       m_options.timing.announceMs);
+    qCInfo(lcSim).noquote() << "moved to" << address.toString();
     emit networkChanged();
     m_announcer->announceNow();
 }

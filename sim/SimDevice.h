@@ -81,6 +81,9 @@ private:
     void beginReboot(const FirmwareVersion &version);
     void finishReboot();
     void networkCommand(const NetworkCommand &command);
+    // With followNetwork: after a network change, serve from the processor's new address.
+    void followAddress();
+    void moveTo(const QHostAddress &address);
 
     SimOptions m_options;
     Clock m_clock;

@@ -140,6 +140,10 @@ void SimOptions::declare(QCommandLineParser &p)
            QStringLiteral("name"));
     option("reject-upgrade", QStringLiteral("Refuse every firmware image with this status."),
            QStringLiteral("254|255"));
+    option("follow-network",
+           QStringLiteral("Move the control server and the announcements to the address that a "
+                          "network change gives the processor, as the hardware does. The new "
+                          "address must exist on an interface (test namespaces)."));
     option("verbose", QStringLiteral("Log every frame received and sent."));
     option("quiet", QStringLiteral("Log nothing but errors."));
 }
@@ -236,6 +240,7 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
             return fail("reject-upgrade", p.value("reject-upgrade"));
         o.faults.rejectUpgrade = status;
     }
+    o.followNetwork = p.isSet("follow-network");
     o.verbose = p.isSet("verbose");
     o.quiet = p.isSet("quiet");
     return o;

@@ -28,6 +28,8 @@ struct SimOptions
     SimFaults faults;
     QStringList hardwareFaults; // "dsp", "codec", "+5V", ...
     SimTiming timing;
+    // A network change moves the control server and the announcer to the new address.
+    bool followNetwork = false;
     bool verbose = false;
     bool quiet = false;
 

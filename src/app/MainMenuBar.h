@@ -32,9 +32,9 @@ public:
         bool label = false; // LabelDialog
         bool preset = false; // PresetDialog
         bool recPlay = false; // RecPlayDialog
-        bool deviceSetup = false; // DeviceSetupDialog
+        bool deviceSetup = true; // DeviceSetupDialog
         bool gpioSetup = false; // GPIOSetupDialog
-        bool danteSetup = false; // DanteSetupDialog
+        bool danteSetup = true; // DanteSetupDialog
         bool systemUpgrade = true; // SystemUpgradeProgressDialog
         bool commandAssistant = false; // CommandAssistantDialog
 

@@ -5,6 +5,8 @@
 #include "SplashScreen.h"
 #include "admin/SystemUpgradeProgressDialog.h"
 #include "admin/TestDialog.h"
+#include "admin/DanteSetupDialog.h"
+#include "admin/DeviceSetupDialog.h"
 #include "editors/chain/ModuleWidget.h"
 #include "widgets/MessageBox.h"
 #include "editors/overview/OverviewWidget.h"
@@ -295,7 +297,23 @@ void MainWindow::recPlayTriggered()
 
 void MainWindow::deviceSetupTriggered()
 {
-    showDialog(m_deviceSetupDialog);
+    showDialog(deviceSetupDialog());
+}
+
+DeviceSetupDialog *MainWindow::deviceSetupDialog()
+{
+    if (m_deviceSetupDialog)
+        return static_cast<DeviceSetupDialog *>(m_deviceSetupDialog);
+    auto *dialog = new DeviceSetupDialog(m_model, this);
+    m_deviceSetupDialog = dialog;
+    dialog->setAdminPassword(m_settings->simplePasswordVisible());
+    dialog->applyChannelConfig(m_masks.input, m_masks.output, m_masks.danteInput,
+                               m_masks.danteOutput);
+    connect(&m_router, &SyncRouter::deviceSetupMessage, dialog, &DeviceSetupDialog::syncFromModel);
+    // The volume limits are audio parameters (gain ranges of Level Pre Mix and Out Level).
+    connect(&m_router, &SyncRouter::moduleMessage, dialog, &DeviceSetupDialog::syncFromModel);
+    connect(this, &MainWindow::channelMasksChanged, dialog, &DeviceSetupDialog::applyChannelConfig);
+    return dialog;
 }
 
 void MainWindow::gpioSetupTriggered()
@@ -305,7 +323,19 @@ void MainWindow::gpioSetupTriggered()
 
 void MainWindow::danteSetupTriggered()
 {
-    showDialog(m_danteSetupDialog);
+    showDialog(danteSetupDialog());
+}
+
+DanteSetupDialog *MainWindow::danteSetupDialog()
+{
+    if (m_danteSetupDialog)
+        return static_cast<DanteSetupDialog *>(m_danteSetupDialog);
+    auto *dialog = new DanteSetupDialog(m_model, this);
+    m_danteSetupDialog = dialog;
+    connect(&m_router, &SyncRouter::danteSetupMessage, dialog, &DanteSetupDialog::syncFromModel);
+    // The receive and transmit channels carry the labels of inputs and outputs 13 to 16.
+    connect(&m_router, &SyncRouter::labelMessage, dialog, &DanteSetupDialog::syncFromModel);
+    return dialog;
 }
 
 void MainWindow::systemUpgradeActionTriggered()

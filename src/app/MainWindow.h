@@ -14,6 +14,8 @@ class QTimer;
 class QVBoxLayout;
 struct DeviceInfo;
 class DeviceListDialog;
+class DeviceSetupDialog;
+class DanteSetupDialog;
 class DeviceWidget;
 class ModuleWidget;
 class OverviewWidget;
@@ -114,6 +116,8 @@ private slots:
 private:
     // The three places of the central layout.
     DeviceListDialog *deviceListDialog();
+    DeviceSetupDialog *deviceSetupDialog();
+    DanteSetupDialog *danteSetupDialog();
     QMessageBox *faultMessageBox();
     SystemUpgradeProgressDialog *systemUpgradeDialog();
     void retranslateFaultMessageBox();

@@ -189,7 +189,10 @@ private slots:
                           "[UIBootMode]\nCurrent=1\nDT=1\n[DeviceVersionSelection]\nCurrent=4\n");
         SystemSettings settings;
         Appearance settingsAppearance(&settings);
-        MainMenuBar bar(&settings);
+        // Only the device list has its dialog.
+        const MainMenuBar::DialogAvailability deviceListOnly {true,  false, false, false, false,
+                                                              false, false, false, false};
+        MainMenuBar bar(&settings, deviceListOnly);
         bar.setControlFirmwareMajor(1);
         QCOMPARE(shownEntries(bar),
                  QStringLiteral("deviceList setup deviceVersionSelection systemUpgrade systemReset "
