@@ -140,6 +140,7 @@ void SimOptions::declare(QCommandLineParser &p)
            QStringLiteral("name"));
     option("reject-upgrade", QStringLiteral("Refuse every firmware image with this status."),
            QStringLiteral("254|255"));
+    option("no-usb-drive", QStringLiteral("Start with no drive in the USB port."));
     option("verbose", QStringLiteral("Log every frame received and sent."));
     option("quiet", QStringLiteral("Log nothing but errors."));
 }
@@ -236,6 +237,7 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
             return fail("reject-upgrade", p.value("reject-upgrade"));
         o.faults.rejectUpgrade = status;
     }
+    o.usbDrive = !p.isSet("no-usb-drive");
     o.verbose = p.isSet("verbose");
     o.quiet = p.isSet("quiet");
     return o;

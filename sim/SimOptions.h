@@ -28,6 +28,7 @@ struct SimOptions
     SimFaults faults;
     QStringList hardwareFaults; // "dsp", "codec", "+5V", ...
     SimTiming timing;
+    bool usbDrive = true; // a drive is in the USB port
     bool verbose = false;
     bool quiet = false;
 
