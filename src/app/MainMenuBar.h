@@ -31,9 +31,9 @@ public:
         bool deviceList = true; // DeviceListDialog
         bool label = false; // LabelDialog
         bool preset = false; // PresetDialog
-        bool recPlay = false; // RecPlayDialog
+        bool recPlay = true; // RecPlayDialog
         bool deviceSetup = false; // DeviceSetupDialog
-        bool gpioSetup = false; // GPIOSetupDialog
+        bool gpioSetup = true; // GPIOSetupDialog
         bool danteSetup = false; // DanteSetupDialog
         bool systemUpgrade = false; // SystemUpgradeProgressDialog
         bool commandAssistant = false; // CommandAssistantDialog

@@ -14,6 +14,8 @@ class QTimer;
 class QVBoxLayout;
 struct DeviceInfo;
 class DeviceListDialog;
+class GPIOSetupDialog;
+class RecPlayDialog;
 class DeviceWidget;
 class ModuleWidget;
 class OverviewWidget;
@@ -106,11 +108,15 @@ private slots:
                        const QVariant &any);
     void faultReminderTimerTimeout();
     void deviceVersionDialogAccepted();
+    // The record/playback dialog's switch of inputs 1 and 2 to USB, through the input setup.
+    void switchInputsToUsb();
 
 private:
     // The three places of the central layout.
     DeviceListDialog *deviceListDialog();
     QMessageBox *faultMessageBox();
+    RecPlayDialog *recPlayDialog();
+    GPIOSetupDialog *gpioSetupDialog();
     void retranslateFaultMessageBox();
     DeviceWidget *createDevicePanel(QWidget *parent);
     OverviewWidget *createOverview(QWidget *parent);
@@ -138,9 +144,9 @@ private:
     DeviceListDialog *m_deviceListDialog = nullptr;
     QWidget *m_labelDialog = nullptr; // LabelDialog
     QWidget *m_presetDialog = nullptr; // PresetDialog
-    QWidget *m_recPlayDialog = nullptr; // RecPlayDialog
+    RecPlayDialog *m_recPlayDialog = nullptr;
     QWidget *m_deviceSetupDialog = nullptr; // DeviceSetupDialog
-    QWidget *m_gpioSetupDialog = nullptr; // GPIOSetupDialog
+    GPIOSetupDialog *m_gpioSetupDialog = nullptr;
     QWidget *m_danteSetupDialog = nullptr; // DanteSetupDialog
     QWidget *m_systemUpgradeDialog = nullptr; // SystemUpgradeProgressDialog
     QWidget *m_commandAssistantDialog = nullptr; // CommandAssistantDialog
