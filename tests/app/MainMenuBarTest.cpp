@@ -192,11 +192,12 @@ private slots:
         MainMenuBar bar(&settings);
         bar.setControlFirmwareMajor(1);
         QCOMPARE(shownEntries(bar),
-                 QStringLiteral("deviceList setup deviceVersionSelection systemReset highDpi"));
+                 QStringLiteral("deviceList recPlay setup gpioSetup deviceVersionSelection "
+                                "systemReset highDpi"));
 
         // With nothing left in it, the Setup menu goes too.
         QVERIFY(settings.setBootModeFromDevice(6));
-        bar.refresh();
+        bar.setControlFirmwareMajor(6);
         QVERIFY(!entry(bar, QStringLiteral("setup"))->isVisible());
     }
 
