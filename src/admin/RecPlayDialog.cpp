@@ -34,6 +34,9 @@ const QSize DefaultSize(1160, 680);
 const QSize TransportIconSize(20, 20);
 const int SourceColumns = 8;
 const quint8 LabelsSubType = 3;
+// A device may report any count; the lists show at most this many files, so that a wrong count
+// cannot freeze the window.
+const int MaxListedFiles = 2000;
 
 const char *const PlayModeTexts[PlayModes] = {
         QT_TRANSLATE_NOOP("RecPlayDialog", "Order"),
@@ -329,7 +332,7 @@ void RecPlayDialog::syncFromModel(uchar type, uchar subType, uchar funcId, uchar
     if (id == Msg::UsbPlayCount) {
         // The list is asked for again; entries fill their rows as they arrive.
         m_playNames = QStringList();
-        for (quint32 i = 0; i < qMin<quint32>(usb.playCount, 100000); ++i)
+        for (quint32 i = 0; i < qMin<quint32>(usb.playCount, MaxListedFiles); ++i)
             m_playNames.append(QString());
         refreshPlayList();
     } else if (id == Msg::UsbPlayList) {
@@ -352,11 +355,17 @@ void RecPlayDialog::syncFromModel(uchar type, uchar subType, uchar funcId, uchar
         refreshRecordList();
     } else if (id == Msg::UsbRecordList) {
         const QVariantList entry = any.toList();
-        if (entry.size() != 2 || quint32(m_recordNames.size()) >= usb.recordCount)
+        if (entry.size() != 2 || quint32(m_recordNames.size()) >= usb.recordCount
+            || m_recordNames.size() >= MaxListedFiles)
             return;
         m_recordValues.append(entry[0].toUInt());
         m_recordNames.append(entry[1].toString());
-        refreshRecordList();
+        const int row = m_recordNames.size() - 1;
+        m_recordTable->setRowCount(m_recordNames.size());
+        setRowTexts(m_recordTable, row,
+                    {QString::number(row + 1), m_recordNames[row],
+                     recordTimeText(m_recordValues[row])});
+        highlightRows(m_recordTable, m_recordNames, usb.recordFile);
     } else if (id == Msg::UsbRecordState) {
         refreshRecordState();
     } else if (id == Msg::UsbRecordFile) {
@@ -565,8 +574,11 @@ void RecPlayDialog::highlightRows(QTableWidget *table, const QStringList &names,
 void RecPlayDialog::refreshPlayList()
 {
     m_playTable->setRowCount(m_playNames.size());
-    for (int row = 0; row < m_playNames.size(); ++row)
-        setRowTexts(m_playTable, row, {QString::number(row + 1), m_playNames[row]});
+    // Rows are filled as their entries arrive.
+    for (int row = 0; row < m_playNames.size(); ++row) {
+        if (!m_playNames[row].isEmpty())
+            setRowTexts(m_playTable, row, {QString::number(row + 1), m_playNames[row]});
+    }
     highlightRows(m_playTable, m_playNames, m_model->mirror().usb.playFile);
 }
 

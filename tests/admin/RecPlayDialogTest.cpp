@@ -130,6 +130,9 @@ private slots:
         reply(Msg::UsbPlayList, ByteWriter().i32(2).bytes("c.wav"));
         QCOMPARE(table->rowCount(), 1);
         QCOMPARE(m_dialog->playFileAt(0), QString());
+        // A count no drive holds: the list stays bounded.
+        reply(Msg::UsbPlayCount, ByteWriter().u32(0xFFFFFFFF));
+        QCOMPARE(table->rowCount(), 2000);
         QVERIFY(m_log->take().isEmpty());
     }
 
