@@ -142,6 +142,10 @@ QGroupBox *RecPlayDialog::buildPlayback()
     m_playSlider = new QSlider(Qt::Horizontal, m_playGroup);
     m_playSlider->setObjectName(QStringLiteral("usbPlaySlider"));
     m_playSlider->setRange(0, 0);
+    // Only dragging the handle seeks: a click beside it or a key would move the slider without
+    // telling the device, and the next reply would snap it back.
+    m_playSlider->setPageStep(0);
+    m_playSlider->setFocusPolicy(Qt::NoFocus);
     connect(m_playSlider, &QSlider::sliderPressed, this, &RecPlayDialog::usbPlaySliderPressed);
     connect(m_playSlider, &QSlider::valueChanged, this, &RecPlayDialog::usbPlaySliderValueChanged);
     connect(m_playSlider, &QSlider::sliderReleased, this, &RecPlayDialog::usbPlaySliderReleased);
