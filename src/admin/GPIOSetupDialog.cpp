@@ -26,8 +26,7 @@ const quint8 LabelsSubType = 3;
 
 } // namespace
 
-GPIOSetupDialog::GPIOSetupDialog(DataModel *model, QWidget *parent)
-    : Dialog(parent), m_model(model)
+GPIOSetupDialog::GPIOSetupDialog(DataModel *model, QWidget *parent) : Dialog(parent), m_model(model)
 {
     setObjectName(QStringLiteral("gpioSetupDialog"));
 
@@ -217,8 +216,9 @@ QString GPIOSetupDialog::itemText(const Item &item) const
 
 void GPIOSetupDialog::sendPort()
 {
-    m_model->sendWrite(Msg::GpioPort,
-                       SetPayload::gpioPort(quint8(m_port), m_model->mirror().gpio[size_t(m_port)]));
+    m_model->sendWrite(
+            Msg::GpioPort,
+            SetPayload::gpioPort(quint8(m_port), m_model->mirror().gpio[size_t(m_port)]));
 }
 
 void GPIOSetupDialog::setFunctionSignalConnected(bool connected)

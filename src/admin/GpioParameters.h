@@ -34,7 +34,10 @@ GpioPort withFunction(GpioPort port, quint8 function);
 // The port with a new parameter.
 GpioPort withParameter(GpioPort port, quint8 parameter);
 // The parameter byte of the record.
-inline quint8 parameter(const GpioPort &port) { return port.settings[0]; }
+inline quint8 parameter(const GpioPort &port)
+{
+    return port.settings[0];
+}
 
 // The parameters a function offers: for Mute inputs 1..8, inputs 9..16 not hidden by the input
 // mask, outputs 1..8 and outputs 9..16 not hidden by the output mask (bit k hides channel 9 + k);

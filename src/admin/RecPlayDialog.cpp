@@ -151,9 +151,9 @@ QGroupBox *RecPlayDialog::buildPlayback()
     connect(m_playSlider, &QSlider::sliderReleased, this, &RecPlayDialog::usbPlaySliderReleased);
     m_playTimeLabel = new QLabel(m_playGroup);
     m_playTimeLabel->setObjectName(QStringLiteral("usbPlayTimeLabel"));
-    m_playTimeLabel->setMinimumWidth(m_playTimeLabel->fontMetrics().horizontalAdvance(
-                                             QStringLiteral("00:00:00 / 00:00:00"))
-                                     + 4);
+    m_playTimeLabel->setMinimumWidth(
+            m_playTimeLabel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 / 00:00:00"))
+            + 4);
 
     auto *position = new QHBoxLayout;
     position->setSpacing(8);
@@ -177,7 +177,7 @@ QGroupBox *RecPlayDialog::buildPlayback()
         button->setCheckable(true);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setProperty("horizontalButtonPosition",
-                            mode == 0                   ? QStringLiteral("first")
+                            mode == 0                       ? QStringLiteral("first")
                                     : mode == PlayModes - 1 ? QStringLiteral("last")
                                                             : QStringLiteral("middle"));
         m_playModeGroup->addButton(button, mode);
@@ -288,7 +288,8 @@ void RecPlayDialog::buildSources()
         s.button->setObjectName(QString::number(c.code));
         s.button->setMinimumWidth(44);
         s.button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        connect(s.button, &QPushButton::clicked, this, &RecPlayDialog::usbRecordSourceButtonClicked);
+        connect(s.button, &QPushButton::clicked, this,
+                &RecPlayDialog::usbRecordSourceButtonClicked);
         grid->addWidget(s.button, slot / SourceColumns, 1 + slot % SourceColumns);
         ++slot;
 

@@ -171,13 +171,15 @@ private slots:
         if (asked) {
             const MessageBox::Request &question = MessageBox::history().first();
             QCOMPARE(question.title, QStringLiteral("Rec/Play"));
-            QCOMPARE(question.text, QStringLiteral("Are you sure that you want to switch IN 1 and "
-                                                   "IN 2 to USB mode, and enable USB play?"));
+            QCOMPARE(question.text,
+                     QStringLiteral("Are you sure that you want to switch IN 1 and "
+                                    "IN 2 to USB mode, and enable USB play?"));
             QCOMPARE(question.buttons,
                      (QStringList {QStringLiteral("OK"), QStringLiteral("Cancel")}));
         }
         QCOMPARE(switched.count(), asked && sent ? 1 : 0);
-        QCOMPARE(m_log->take(), sent ? QStringList {usbPlay("03 c3 a9 2e 77 61 76")} : QStringList());
+        QCOMPARE(m_log->take(),
+                 sent ? QStringList {usbPlay("03 c3 a9 2e 77 61 76")} : QStringList());
     }
 
     void transportButtonsSendTheStateTheyShow()
@@ -255,7 +257,8 @@ private slots:
         QCOMPARE(cellText(table, 0, 2), QStringLiteral("01:35"));
         QCOMPARE(cellText(table, 1, 2), QStringLiteral("01:02:05"));
         emit table->itemClicked(table->item(1, 0));
-        QCOMPARE(m_log->take(), QStringList {frame(2, 5, 19, "02 52 45 43 30 30 30 32 2e 77 61 76")});
+        QCOMPARE(m_log->take(),
+                 QStringList {frame(2, 5, 19, "02 52 45 43 30 30 30 32 2e 77 61 76")});
     }
 
     void recordSourcesAndTheChannelMenu()
@@ -268,8 +271,9 @@ private slots:
         QTest::mouseClick(m_dialog->sourceButton(18), Qt::LeftButton);
         QVERIFY(!m_dialog->sourceButton(18)->property("selected").toBool());
         QCOMPARE(model().mirror().usb.recordSource, quint8(0xFF));
-        QCOMPARE(m_log->take(), (QStringList {frame(3, 11, 9, "03"), frame(3, 11, 9, "12"),
-                                              frame(3, 11, 9, "ff")}));
+        QCOMPARE(m_log->take(),
+                 (QStringList {frame(3, 11, 9, "03"), frame(3, 11, 9, "12"),
+                               frame(3, 11, 9, "ff")}));
         pastEchoRecord();
         reply(Msg::UsbRecordSource, QByteArray(1, char(5)));
         QVERIFY(m_dialog->sourceButton(5)->property("selected").toBool());
@@ -295,8 +299,10 @@ private slots:
 
         // The device reports input 2 on both sides.
         pastEchoRecord();
-        reply(Msg::MatrixSwitches, QByteArray(1, 0) + QByteArray(1, 0) + char(1) + QByteArray(34, 0));
-        reply(Msg::MatrixSwitches, QByteArray(1, 1) + QByteArray(1, 0) + char(1) + QByteArray(34, 0));
+        reply(Msg::MatrixSwitches,
+              QByteArray(1, 0) + QByteArray(1, 0) + char(1) + QByteArray(34, 0));
+        reply(Msg::MatrixSwitches,
+              QByteArray(1, 1) + QByteArray(1, 0) + char(1) + QByteArray(34, 0));
         QCOMPARE(m_dialog->sourceButton(1)->text(), QStringLiteral("2\nL+R"));
 
         // Hovering a channel in the menu marks its source button.

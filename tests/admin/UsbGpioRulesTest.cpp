@@ -74,8 +74,8 @@ private slots:
         const GpioPort mute = storedPort(Mute, 20);
         QTest::newRow("Load Preset on port 2")
                 << withFunction(mute, LoadPreset) << hex("02 02 00") + storedTail();
-        QTest::newRow("then preset 5")
-                << withParameter(withFunction(mute, LoadPreset), 4) << hex("02 02 04") + storedTail();
+        QTest::newRow("then preset 5") << withParameter(withFunction(mute, LoadPreset), 4)
+                                       << hex("02 02 04") + storedTail();
         QTest::newRow("None") << withFunction(mute, None) << hex("02 00 00") + storedTail();
         QTest::newRow("Mute output 16")
                 << withParameter(storedPort(None, 0), 31) << hex("02 00 1f") + storedTail();
@@ -104,9 +104,9 @@ private slots:
         QTest::newRow("Mute, 8x8")
                 << int(Mute) << 0x1FFu << 0x1FFu << range(0, 7) + QLatin1Char(' ') + range(16, 23);
         QTest::newRow("Mute, 12x12")
-                << int(Mute) << 0xF0u << 0xF0u
-                << range(0, 11) + QLatin1Char(' ') + range(16, 27);
-        QTest::newRow("Load Preset ignores masks") << int(LoadPreset) << 0xFFu << 0xFFu << range(0, 31);
+                << int(Mute) << 0xF0u << 0xF0u << range(0, 11) + QLatin1Char(' ') + range(16, 27);
+        QTest::newRow("Load Preset ignores masks")
+                << int(LoadPreset) << 0xFFu << 0xFFu << range(0, 31);
     }
 
     void gpioParameterLists()
@@ -134,11 +134,16 @@ private slots:
         QTest::addColumn<int>("duration");
         QTest::addColumn<QString>("play");
         QTest::addColumn<QString>("record");
-        QTest::newRow("nothing") << 0 << 0 << "00:00 / 00:00" << "00:00";
-        QTest::newRow("3599 s") << 61 << 3599 << "01:01 / 59:59" << "01:01";
-        QTest::newRow("3600 s") << 61 << 3600 << "00:01:01 / 01:00:00" << "01:01";
-        QTest::newRow("longest") << 65535 << 65535 << "18:12:15 / 18:12:15" << "18:12:15";
-        QTest::newRow("past a short end") << 3725 << 61 << "62:05 / 01:01" << "01:02:05";
+        QTest::newRow("nothing") << 0 << 0 << "00:00 / 00:00"
+                                 << "00:00";
+        QTest::newRow("3599 s") << 61 << 3599 << "01:01 / 59:59"
+                                << "01:01";
+        QTest::newRow("3600 s") << 61 << 3600 << "00:01:01 / 01:00:00"
+                                << "01:01";
+        QTest::newRow("longest") << 65535 << 65535 << "18:12:15 / 18:12:15"
+                                 << "18:12:15";
+        QTest::newRow("past a short end") << 3725 << 61 << "62:05 / 01:01"
+                                          << "01:02:05";
     }
 
     void timeTexts()
@@ -160,8 +165,8 @@ private slots:
         QTest::newRow("pause while playing") << playPausePayload(1) << hex("01");
         QTest::newRow("resume while paused") << playPausePayload(2) << hex("02");
         QTest::newRow("unknown state: no payload") << playPausePayload(3) << QByteArray();
-        QTest::newRow("play a file") << playFilePayload(QStringLiteral("会.mp3"))
-                                     << hex("03 e4 bc 9a 2e 6d 70 33");
+        QTest::newRow("play a file")
+                << playFilePayload(QStringLiteral("会.mp3")) << hex("03 e4 bc 9a 2e 6d 70 33");
         QTest::newRow("previous") << simpleCommand(Previous) << hex("04");
         QTest::newRow("next") << simpleCommand(Next) << hex("05");
         QTest::newRow("seek 125") << seekPayload(125) << hex("06 7d 00");

@@ -47,8 +47,7 @@ class UsbGpioScreenshotTest : public QObject
         const char *files[] = {"Opening Theme.mp3", "Background Loop.wav", "会议背景音乐.flac",
                                "Closing.ape"};
         for (int i = 0; i < 4; ++i)
-            dialog.syncFromModel(2, 5, 2, 255, 255,
-                                 QVariantList {i, QString::fromUtf8(files[i])});
+            dialog.syncFromModel(2, 5, 2, 255, 255, QVariantList {i, QString::fromUtf8(files[i])});
         dialog.syncFromModel(2, 5, 3, 255, 255);
         dialog.syncFromModel(2, 5, 5, 255, 255);
         dialog.syncFromModel(2, 5, 16, 255, 255);

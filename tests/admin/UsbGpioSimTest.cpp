@@ -153,7 +153,8 @@ private slots:
         }));
         QCOMPARE(usb().playFile(), usb().playList()[1].name);
         QVERIFY(m_link->pass(2));
-        QTRY_VERIFY(m_link->model->input(0).inputMode == 2 && m_link->model->input(1).inputMode == 2);
+        QTRY_VERIFY(m_link->model->input(0).inputMode == 2
+                    && m_link->model->input(1).inputMode == 2);
 
         // Both inputs play USB now: the next file plays at once.
         emit table->itemClicked(table->item(2, 1));
