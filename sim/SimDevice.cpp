@@ -28,6 +28,7 @@ SimDevice::SimDevice(const SimOptions &options, Clock clock, QObject *parent)
 {
     for (const QString &fault : options.hardwareFaults)
         m_store.system.injectFault(fault);
+    setUsbDriveInserted(options.usbDrive);
     m_store.now = m_clock();
     m_store.bootTime = m_store.now;
     m_lastSecond = m_store.now;
@@ -41,6 +42,12 @@ SimDevice::SimDevice(const SimOptions &options, Clock clock, QObject *parent)
 SimDevice::~SimDevice()
 {
     stop();
+}
+
+void SimDevice::setUsbDriveInserted(bool inserted)
+{
+    m_store.usb.setDriveInserted(inserted);
+    m_store.system.usbDisk = inserted ? 1 : 0;
 }
 
 quint16 SimDevice::start()

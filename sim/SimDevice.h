@@ -45,6 +45,8 @@ public:
     void stop();
 
     SimStore &store() { return m_store; }
+    // Puts a drive into the USB port or pulls it out.
+    void setUsbDriveInserted(bool inserted);
     const MessageTable &table() const { return m_table; }
     SimFaults &faults() { return m_options.faults; }
     SimTiming &timing() { return m_options.timing; }

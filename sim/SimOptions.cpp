@@ -144,6 +144,7 @@ void SimOptions::declare(QCommandLineParser &p)
            QStringLiteral("Move the control server and the announcements to the address that a "
                           "network change gives the processor, as the hardware does. The new "
                           "address must exist on an interface (test namespaces)."));
+    option("no-usb-drive", QStringLiteral("Start with no drive in the USB port."));
     option("verbose", QStringLiteral("Log every frame received and sent."));
     option("quiet", QStringLiteral("Log nothing but errors."));
 }
@@ -241,6 +242,7 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
         o.faults.rejectUpgrade = status;
     }
     o.followNetwork = p.isSet("follow-network");
+    o.usbDrive = !p.isSet("no-usb-drive");
     o.verbose = p.isSet("verbose");
     o.quiet = p.isSet("quiet");
     return o;

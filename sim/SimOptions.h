@@ -30,6 +30,7 @@ struct SimOptions
     SimTiming timing;
     // A network change moves the control server and the announcer to the new address.
     bool followNetwork = false;
+    bool usbDrive = true; // a drive is in the USB port
     bool verbose = false;
     bool quiet = false;
 

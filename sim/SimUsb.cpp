@@ -14,6 +14,38 @@ SimUsb::SimUsb()
 {
 }
 
+const QVector<SimUsb::File> &SimUsb::playList() const
+{
+    static const QVector<File> none;
+    return m_inserted ? m_playList : none;
+}
+
+const QVector<SimUsb::File> &SimUsb::recordList() const
+{
+    static const QVector<File> none;
+    return m_inserted ? m_recordList : none;
+}
+
+void SimUsb::setDriveInserted(bool inserted)
+{
+    if (inserted == m_inserted)
+        return;
+    m_inserted = inserted;
+    if (!inserted) {
+        stopRecording();
+        m_playState = Stopped;
+        m_position = 0;
+        m_current = -1;
+        m_recordCurrent = -1;
+    }
+}
+
+void SimUsb::stopRecording()
+{
+    m_recording = false;
+    m_recordingIndex = -1;
+}
+
 quint16 SimUsb::duration() const
 {
     if (m_current < 0)
@@ -86,15 +118,16 @@ void SimUsb::previous()
 
 bool SimUsb::control(const QByteArray &payload)
 {
-    if (payload.isEmpty())
+    if (payload.isEmpty() || !m_inserted)
         return false;
     ByteReader in(payload);
     const quint8 command = in.u8();
     switch (command) {
     case 0: // play/pause sent while the player was stopped; the stop button in any other state
-        if (m_playState == Stopped)
-            start(m_current < 0 ? 0 : m_current);
-        else {
+        if (m_playState == Stopped) {
+            if (!m_playList.isEmpty())
+                start(m_current < 0 ? 0 : m_current);
+        } else {
             m_playState = Stopped;
             m_position = 0;
         }
@@ -141,7 +174,7 @@ bool SimUsb::control(const QByteArray &payload)
 
 bool SimUsb::recordControl(const QByteArray &payload)
 {
-    if (payload.isEmpty())
+    if (payload.isEmpty() || !m_inserted)
         return false;
     const quint8 command = quint8(payload[0]);
     if (command == 2) {
@@ -154,14 +187,16 @@ bool SimUsb::recordControl(const QByteArray &payload)
     if (payload.size() != 1 || command > 1)
         return false;
     if (command == 1 && !m_recording) {
+        // The new file is written from the first moment: it is listed at once.
         m_recording = true;
         m_recordSeconds = 0;
-    } else if (command == 0 && m_recording) {
-        m_recording = false;
         m_recordList.append(
                 {QStringLiteral("REC%1.wav").arg(m_recordList.size() + 1, 4, 10, QLatin1Char('0')),
-                 m_recordSeconds});
-        m_recordCurrent = m_recordList.size() - 1;
+                 0});
+        m_recordingIndex = m_recordList.size() - 1;
+        m_recordCurrent = m_recordingIndex;
+    } else if (command == 0 && m_recording) {
+        stopRecording();
     }
     return true;
 }
@@ -169,8 +204,11 @@ bool SimUsb::recordControl(const QByteArray &payload)
 void SimUsb::advance(int seconds)
 {
     for (int s = 0; s < seconds; ++s) {
-        if (m_recording)
+        if (m_recording) {
             ++m_recordSeconds;
+            if (m_recordingIndex >= 0)
+                m_recordList[m_recordingIndex].seconds = m_recordSeconds;
+        }
         if (m_playState != Playing)
             continue;
         if (m_position + 1 < duration()) {

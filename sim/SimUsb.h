@@ -6,9 +6,11 @@
 
 namespace sim {
 
-// The USB player and recorder of the processor: a play list and a record list of a few files on
-// the inserted stick, a play state machine with position, and a recorder that adds a file to
-// the record list when it stops.
+// The USB player and recorder of the processor: the files of the audio directory of the
+// inserted drive are the play list, those of its record directory the record list; a play state
+// machine with a running position, and a recorder whose new file is in the record list from
+// the moment it starts, its duration growing while it records. Without a drive both lists are
+// empty and every command is refused.
 class SimUsb
 {
 public:
@@ -23,8 +25,13 @@ public:
 
     SimUsb();
 
-    const QVector<File> &playList() const { return m_playList; }
-    const QVector<File> &recordList() const { return m_recordList; }
+    // The audio and record directories of the drive; empty without one.
+    const QVector<File> &playList() const;
+    const QVector<File> &recordList() const;
+
+    bool driveInserted() const { return m_inserted; }
+    // Inserting or pulling the drive; pulling it stops playback and recording.
+    void setDriveInserted(bool inserted);
 
     quint8 playMode() const { return m_playMode; }
     quint8 playState() const { return m_playState; }
@@ -51,7 +58,9 @@ private:
     void next(bool byUser);
     void previous();
     int indexOf(const QVector<File> &list, const QByteArray &utf8Name) const;
+    void stopRecording();
 
+    bool m_inserted = true;
     QVector<File> m_playList;
     QVector<File> m_recordList;
     quint8 m_playMode = Order;
@@ -59,6 +68,7 @@ private:
     quint16 m_position = 0;
     int m_current = -1;
     bool m_recording = false;
+    int m_recordingIndex = -1; // the file being recorded
     quint32 m_recordSeconds = 0;
     int m_recordCurrent = -1;
     quint32 m_shuffleSeed = 12345;

@@ -31,9 +31,9 @@ public:
         bool deviceList = true; // DeviceListDialog
         bool label = false; // LabelDialog
         bool preset = false; // PresetDialog
-        bool recPlay = false; // RecPlayDialog
+        bool recPlay = true; // RecPlayDialog
         bool deviceSetup = true; // DeviceSetupDialog
-        bool gpioSetup = false; // GPIOSetupDialog
+        bool gpioSetup = true; // GPIOSetupDialog
         bool danteSetup = true; // DanteSetupDialog
         bool systemUpgrade = true; // SystemUpgradeProgressDialog
         bool commandAssistant = false; // CommandAssistantDialog

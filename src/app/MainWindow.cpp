@@ -7,6 +7,9 @@
 #include "admin/TestDialog.h"
 #include "admin/DanteSetupDialog.h"
 #include "admin/DeviceSetupDialog.h"
+#include "admin/GPIOSetupDialog.h"
+#include "admin/RecPlayDialog.h"
+#include "editors/chain/InSetupWidget.h"
 #include "editors/chain/ModuleWidget.h"
 #include "widgets/MessageBox.h"
 #include "editors/overview/OverviewWidget.h"
@@ -292,7 +295,29 @@ void MainWindow::presetTriggered()
 
 void MainWindow::recPlayTriggered()
 {
-    showDialog(m_recPlayDialog);
+    showDialog(recPlayDialog());
+}
+
+RecPlayDialog *MainWindow::recPlayDialog()
+{
+    if (m_recPlayDialog)
+        return m_recPlayDialog;
+    m_recPlayDialog = new RecPlayDialog(m_model, this);
+    m_recPlayDialog->applyChannelConfig(m_masks.input, m_masks.output);
+    connect(&m_router, &SyncRouter::recPlayMessage, m_recPlayDialog,
+            &RecPlayDialog::syncFromModel);
+    connect(&m_router, &SyncRouter::labelMessage, m_recPlayDialog, &RecPlayDialog::syncFromModel);
+    connect(this, &MainWindow::channelMasksChanged, m_recPlayDialog,
+            [this](quint32 inputMask, quint32 outputMask, quint32, quint32) {
+                m_recPlayDialog->applyChannelConfig(inputMask, outputMask);
+            });
+    connect(m_recPlayDialog, &RecPlayDialog::switchToUSB, this, &MainWindow::switchInputsToUsb);
+    return m_recPlayDialog;
+}
+
+void MainWindow::switchInputsToUsb()
+{
+    m_moduleArea->inSetupWidget()->switchToUsb();
 }
 
 void MainWindow::deviceSetupTriggered()
@@ -318,7 +343,26 @@ DeviceSetupDialog *MainWindow::deviceSetupDialog()
 
 void MainWindow::gpioSetupTriggered()
 {
-    showDialog(m_gpioSetupDialog);
+    showDialog(gpioSetupDialog());
+}
+
+GPIOSetupDialog *MainWindow::gpioSetupDialog()
+{
+    if (m_gpioSetupDialog)
+        return m_gpioSetupDialog;
+    m_gpioSetupDialog = new GPIOSetupDialog(m_model, this);
+    m_gpioSetupDialog->applyChannelConfig(m_masks.input, m_masks.output, m_masks.danteInput,
+                                          m_masks.danteOutput);
+    // Port replies, and the channel names and Dante link state its channel list shows.
+    connect(&m_router, &SyncRouter::gpioMessage, m_gpioSetupDialog,
+            &GPIOSetupDialog::syncFromModel);
+    connect(&m_router, &SyncRouter::labelMessage, m_gpioSetupDialog,
+            &GPIOSetupDialog::syncFromModel);
+    connect(&m_router, &SyncRouter::systemMessage, m_gpioSetupDialog,
+            &GPIOSetupDialog::syncFromModel);
+    connect(this, &MainWindow::channelMasksChanged, m_gpioSetupDialog,
+            &GPIOSetupDialog::applyChannelConfig);
+    return m_gpioSetupDialog;
 }
 
 void MainWindow::danteSetupTriggered()

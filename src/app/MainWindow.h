@@ -16,6 +16,8 @@ struct DeviceInfo;
 class DeviceListDialog;
 class DeviceSetupDialog;
 class DanteSetupDialog;
+class GPIOSetupDialog;
+class RecPlayDialog;
 class DeviceWidget;
 class ModuleWidget;
 class OverviewWidget;
@@ -112,6 +114,8 @@ private slots:
                        const QVariant &any);
     void faultReminderTimerTimeout();
     void deviceVersionDialogAccepted();
+    // The record/playback dialog's switch of inputs 1 and 2 to USB, through the input setup.
+    void switchInputsToUsb();
 
 private:
     // The three places of the central layout.
@@ -120,6 +124,8 @@ private:
     DanteSetupDialog *danteSetupDialog();
     QMessageBox *faultMessageBox();
     SystemUpgradeProgressDialog *systemUpgradeDialog();
+    RecPlayDialog *recPlayDialog();
+    GPIOSetupDialog *gpioSetupDialog();
     void retranslateFaultMessageBox();
     DeviceWidget *createDevicePanel(QWidget *parent);
     OverviewWidget *createOverview(QWidget *parent);
@@ -147,9 +153,9 @@ private:
     DeviceListDialog *m_deviceListDialog = nullptr;
     QWidget *m_labelDialog = nullptr; // LabelDialog
     QWidget *m_presetDialog = nullptr; // PresetDialog
-    QWidget *m_recPlayDialog = nullptr; // RecPlayDialog
+    RecPlayDialog *m_recPlayDialog = nullptr;
     QWidget *m_deviceSetupDialog = nullptr; // DeviceSetupDialog
-    QWidget *m_gpioSetupDialog = nullptr; // GPIOSetupDialog
+    GPIOSetupDialog *m_gpioSetupDialog = nullptr;
     QWidget *m_danteSetupDialog = nullptr; // DanteSetupDialog
     SystemUpgradeProgressDialog *m_systemUpgradeDialog = nullptr;
     TestDialog *m_testDialog = nullptr;

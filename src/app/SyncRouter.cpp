@@ -19,6 +19,12 @@ enum : uchar {
 };
 
 const uchar AudioPresets = 32;
+// The record sources of the USB recording pair: the matrix record switches and the selected
+// source button.
+const uchar AudioMatrix = 8;
+const uchar MatrixRecordSwitches = 17;
+const uchar AudioOutLevel = 11;
+const uchar OutLevelRecordSource = 9;
 const uchar DanteModule = 1;
 
 } // namespace
@@ -45,6 +51,9 @@ unsigned SyncRouter::destinations(uchar type, uchar subType, uchar funcId)
             return 0;
         }
     case TypeAudio:
+        if ((subType == AudioMatrix && funcId == MatrixRecordSwitches)
+            || (subType == AudioOutLevel && funcId == OutLevelRecordSource))
+            return Module | Overview | RecPlay;
         return Module | Overview | (subType == AudioPresets ? unsigned(Preset) : 0u);
     case TypeDante:
         if (subType == DanteModule && (funcId == 1 || funcId == 3 || funcId == 4))

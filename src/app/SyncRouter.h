@@ -17,7 +17,8 @@
 //   type 2, subType 4 and 16    deviceSetupMessage (system state, data-sync mode)
 //   type 2, subType 5           recPlayMessage
 //   type 2, subType 6           gpioMessage
-//   type 3                      moduleMessage, overviewMessage; subType 32 also presetMessage
+//   type 3                      moduleMessage, overviewMessage; subType 32 also presetMessage;
+//                               3/8/17 and 3/11/9 (USB record sources) also recPlayMessage
 //   type 4, subType 1, funcId 1, 3 and 4   danteSetupMessage
 // Anything else (the login result, unknown types) goes nowhere.
 class SyncRouter : public QObject

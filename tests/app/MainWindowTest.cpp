@@ -3,6 +3,8 @@
 #include "app/DeviceVersionSelectionDialog.h"
 #include "app/MainMenuBar.h"
 #include "app/SyncRouter.h"
+#include "admin/GPIOSetupDialog.h"
+#include "admin/RecPlayDialog.h"
 #include "app/Appearance.h"
 #include "settings/SystemSettings.h"
 #include "editors/chain/LevelWidget.h"
@@ -15,6 +17,7 @@
 #include "support/TestLinkEnvironment.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QHostAddress>
 #include <QLineEdit>
@@ -444,6 +447,39 @@ private slots:
         QVERIFY(appearance == "1" ? background < 96 : background > 160);
     }
 
+    void usbAndGpioDialogsFromTheMenu()
+    {
+        Shell shell;
+        QVERIFY(!shell.window->findChild<RecPlayDialog *>());
+        shell.menuEntry("recPlayAction")->trigger();
+        auto *recPlay = shell.window->findChild<RecPlayDialog *>();
+        QVERIFY(recPlay && recPlay->isVisible());
+        QCOMPARE(shell.model->openDialogs() & 0x04, 0x04);
+        // USB replies and record source reports reach it through the router.
+        reply(*shell.model, Msg::UsbPlayCount, bytes({2, 0, 0, 0}));
+        QCOMPARE(recPlay->playTable()->rowCount(), 2);
+        reply(*shell.model, Msg::UsbRecordSource, bytes({4}));
+        QVERIFY(recPlay->sourceButton(4)->property("selected").toBool());
+        // Its switch to USB goes through the input setup: inputs 1 and 2 together.
+        emit recPlay->switchToUSB();
+        QCOMPARE(shell.model->input(0).inputMode, 2u);
+        QCOMPARE(shell.model->input(1).inputMode, 2u);
+
+        shell.menuEntry("gpioSetupAction")->trigger();
+        auto *gpio = shell.window->findChild<GPIOSetupDialog *>();
+        QVERIFY(gpio && gpio->isVisible());
+        QCOMPARE(shell.model->openDialogs(), quint8(0x14));
+        QByteArray port = bytes({0, 2, 6});
+        port.append(QByteArray(63, '\0'));
+        reply(*shell.model, Msg::GpioPort, port);
+        QCOMPARE(gpio->functionComboBox()->currentText(), QStringLiteral("Load Preset"));
+        QCOMPARE(gpio->parameterComboBox()->currentText(), QStringLiteral("7"));
+        // Shown again, not built again.
+        gpio->hide();
+        shell.menuEntry("gpioSetupAction")->trigger();
+        QCOMPARE(shell.window->findChildren<GPIOSetupDialog *>().size(), 1);
+    }
+
     void routing_data()
     {
         QTest::addColumn<int>("type");
@@ -462,6 +498,11 @@ private slots:
         QTest::newRow("data sync") << 2 << 16 << 2 << unsigned(R::DeviceSetup);
         QTest::newRow("meters") << 3 << 1 << 1 << unsigned(R::Module | R::Overview);
         QTest::newRow("presets") << 3 << 32 << 1 << unsigned(R::Module | R::Overview | R::Preset);
+        QTest::newRow("record switches")
+                << 3 << 8 << 17 << unsigned(R::Module | R::Overview | R::RecPlay);
+        QTest::newRow("record source")
+                << 3 << 11 << 9 << unsigned(R::Module | R::Overview | R::RecPlay);
+        QTest::newRow("matrix route") << 3 << 8 << 1 << unsigned(R::Module | R::Overview);
         QTest::newRow("Dante info") << 4 << 1 << 1 << unsigned(R::DanteSetup);
         QTest::newRow("Dante block") << 4 << 1 << 4 << unsigned(R::DanteSetup);
         QTest::newRow("Dante set only") << 4 << 1 << 17 << 0u;

@@ -165,6 +165,7 @@ private slots:
         QCOMPARE(defaults->commandPort, quint16(6001));
         QCOMPARE(defaults->identity.deviceId, quint32(20001));
         QCOMPARE(defaults->faults.silentAfterMs, qint64(-1));
+        QVERIFY(defaults->usbDrive);
 
         const auto o = SimOptions::parse(
                 QStringLiteral("vexatarn-sim --bind 127.0.0.3 --control-port 0 --announce-to "
@@ -173,7 +174,8 @@ private slots:
                                "--user-password up --announce-form 110 --arm-version 5.2.1 "
                                "--dsp-version 5.0.3 --upgrade-id 0x1234 --reboot-delay 0.5 "
                                "--silent-after 2 --drop-after 3.5 --garbage-every 1 "
-                               "--byte-by-byte --fault dsp --fault +5V --reject-upgrade 254")
+                               "--byte-by-byte --fault dsp --fault +5V --reject-upgrade 254 "
+                               "--no-usb-drive")
                         .split(QLatin1Char(' ')),
                 &error);
         QVERIFY2(o, qPrintable(error));
@@ -190,6 +192,7 @@ private slots:
         QVERIFY(o->faults.byteByByte);
         QCOMPARE(o->faults.rejectUpgrade, 254);
         QCOMPARE(o->hardwareFaults, (QStringList {"dsp", "+5V"}));
+        QVERIFY(!o->usbDrive);
 
         for (const char *bad : {"--config 4x4", "--announce-form 107", "--arm-version 1.2",
                                 "--fault fan", "--reject-upgrade 253", "--control-port 70000",

@@ -156,6 +156,13 @@ void InSetupWidget::styleModeButtons(int channel)
     }
 }
 
+void InSetupWidget::switchToUsb()
+{
+    if (m_controls.empty() || m_controls[0].modeButtons.size() <= size_t(Usb))
+        return;
+    m_controls[0].modeButtons[Usb]->click();
+}
+
 void InSetupWidget::modeButtonGroupButtonClicked(int mode)
 {
     const int ch = channelOf(sender());

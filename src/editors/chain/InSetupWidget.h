@@ -27,6 +27,8 @@ public:
     // Offers or withdraws the USB mode of inputs 1 and 2 (it depends on the DSP firmware).
     void setUsbModeAvailable(bool available);
     bool isUsbModeAvailable() const { return m_usbAvailable; }
+    // Inputs 1 and 2 to USB playback, as a click on input 1's "USB" button makes them.
+    void switchToUsb();
 
 public slots:
     void modeButtonGroupButtonClicked(int mode);
