@@ -77,6 +77,11 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     m_menuBar = new MainMenuBar(m_settings, this);
     setMenuBar(m_menuBar);
     SplashScreen::reportProgress(5);
+    connect(m_settings, &SystemSettings::storageProblem, this, &MainWindow::storageProblem);
+    if (!m_settings->storageProblemText().isEmpty()) {
+        // Told once the window is up, not in the middle of the start-up.
+        QTimer::singleShot(0, this, [this] { storageProblem(m_settings->storageProblemText()); });
+    }
 
     // The administration dialogs, built once and kept for the run, in this order:
     // DeviceListDialog: built on first show (deviceListDialog()), as are the fault report and
@@ -610,4 +615,12 @@ void MainWindow::retranslate()
     setWindowTitle(m_settings->title());
 
     retranslateFaultMessageBox();
+}
+
+void MainWindow::storageProblem(const QString &text)
+{
+    if (text.isEmpty() || m_toldProblems.contains(text))
+        return;
+    m_toldProblems.insert(text);
+    MessageBox::inform(this, MessageBox::Warning, tr("Settings and Device List"), text);
 }

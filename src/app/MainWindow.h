@@ -4,6 +4,7 @@
 #include "settings/SystemSettings.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 class DataModel;
 class DeviceVersionSelectionDialog;
@@ -116,8 +117,11 @@ private slots:
     void deviceVersionDialogAccepted();
     // The record/playback dialog's switch of inputs 1 and 2 to USB, through the input setup.
     void switchInputsToUsb();
+    // What the program cannot keep (cfg.ini, devices.db), told once per problem.
+    void storageProblem(const QString &text);
 
 private:
+    QSet<QString> m_toldProblems;
     // The three places of the central layout.
     DeviceListDialog *deviceListDialog();
     DeviceSetupDialog *deviceSetupDialog();
