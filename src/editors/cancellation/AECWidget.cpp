@@ -62,12 +62,12 @@ AECWidget::AECWidget(DataModel *model, QWidget *parent)
     auto *mics = new QWidget(this);
     auto *micLayout = new QGridLayout(mics);
     micLayout->setContentsMargins(0, 0, 0, 0);
-    micLayout->setHorizontalSpacing(14);
+    micLayout->setHorizontalSpacing(8);
     for (int input = 0; input < Inputs; ++input) {
         auto *box = new QCheckBox(mics);
         box->setObjectName(QString::number(input));
         box->setFocusPolicy(Qt::NoFocus);
-        box->setMinimumWidth(96);
+        box->setMinimumWidth(92);
         connect(box, &QCheckBox::clicked, this, &AECWidget::localMicCheckBoxClicked);
         m_mics.push_back(box);
         micLayout->addWidget(box, input / 9, input % 9);

@@ -43,7 +43,7 @@ AECWidget2::AECWidget2(DataModel *model, QWidget *parent)
     : CancellationEditor(model, parent), m_enabled(new QPushButton(this)),
       m_local(new ToggleRow(Inputs, QStringLiteral("localInput"), this)),
       m_remote(new ToggleRow(Inputs, QStringLiteral("remoteInput"), this)),
-      m_outputs(new ToggleRow(Outputs, QStringLiteral("output"), this)),
+      m_outputs(new ToggleRow(Outputs, QStringLiteral("output"), this, 8)),
       m_levels(new QButtonGroup(this)), m_noiseLevels(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("aecWidget"));

@@ -15,7 +15,7 @@
 
 ANCWidget::ANCWidget(DataModel *model, QWidget *parent)
     : CancellationEditor(model, parent), m_channels(new QButtonGroup(this)),
-      m_channelRow(new ToggleRow(Channels, QStringLiteral("channel"), this)),
+      m_channelRow(new ToggleRow(Channels, QStringLiteral("channel"), this, 8)),
       m_levels(new QButtonGroup(this)), m_channelCaption(new QLabel(this)),
       m_levelCaption(new QLabel(this))
 {

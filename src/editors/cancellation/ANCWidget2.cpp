@@ -16,7 +16,7 @@
 ANCWidget2::ANCWidget2(DataModel *model, QWidget *parent)
     : CancellationEditor(model, parent), m_enabled(new QPushButton(this)),
       m_inputs(new ToggleRow(Inputs, QStringLiteral("input"), this)),
-      m_outputs(new ToggleRow(Outputs, QStringLiteral("output"), this)),
+      m_outputs(new ToggleRow(Outputs, QStringLiteral("output"), this, 8)),
       m_levels(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("ancWidget"));

@@ -67,7 +67,7 @@ SignalGeneratorWidget::SignalGeneratorWidget(DataModel *model, QWidget *parent)
     const auto knobColumn = [this](Knob *knob, LineEdit *edit, QLabel *label, int min, int max,
                                    const char *name) {
         knob->setObjectName(QLatin1String(name));
-        knob->setSizeCode(Knob::Large);
+        knob->setSizeCode(Knob::Normal);
         knob->setRange(min, max);
         edit->setObjectName(QLatin1String(name));
         edit->setAlignment(Qt::AlignCenter);

@@ -1,21 +1,24 @@
 #include "ToggleRow.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QPushButton>
 #include <QVariant>
 
 namespace {
 
-constexpr int ButtonWidth = 54;
-constexpr int ButtonHeight = 28;
+constexpr int ButtonWidth = 72;
+constexpr int ButtonHeight = 26;
+constexpr int TextMargin = 10;
 
 } // namespace
 
-ToggleRow::ToggleRow(int count, const QString &role, QWidget *parent) : QWidget(parent)
+ToggleRow::ToggleRow(int count, const QString &role, QWidget *parent, int columns)
+    : QWidget(parent)
 {
-    auto *layout = new QHBoxLayout(this);
+    auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(3);
+    layout->setSpacing(4);
+    columns = qMax(1, columns);
     for (int index = 0; index < count; ++index) {
         auto *b = new QPushButton(this);
         b->setObjectName(QString::number(index));
@@ -23,11 +26,11 @@ ToggleRow::ToggleRow(int count, const QString &role, QWidget *parent) : QWidget(
         b->setCheckable(true);
         b->setFocusPolicy(Qt::NoFocus);
         b->setFixedSize(ButtonWidth, ButtonHeight);
+        b->setProperty("compact", true);
         connect(b, &QPushButton::clicked, this, [this, index](bool on) { emit toggled(index, on); });
         m_buttons.push_back(b);
-        layout->addWidget(b);
+        layout->addWidget(b, index / columns, index % columns);
     }
-    layout->addStretch(1);
 }
 
 QPushButton *ToggleRow::button(int index) const
@@ -51,7 +54,7 @@ void ToggleRow::setTexts(const QStringList &texts)
 {
     for (int index = 0; index < count() && index < texts.size(); ++index) {
         QPushButton *b = m_buttons[size_t(index)];
-        b->setText(b->fontMetrics().elidedText(texts[index], Qt::ElideRight, ButtonWidth - 6));
+        b->setText(b->fontMetrics().elidedText(texts[index], Qt::ElideRight, ButtonWidth - TextMargin));
         b->setToolTip(texts[index]);
     }
 }

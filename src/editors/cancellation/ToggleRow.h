@@ -13,7 +13,8 @@ class ToggleRow : public QWidget
     Q_OBJECT
 
 public:
-    ToggleRow(int count, const QString &role, QWidget *parent = nullptr);
+    // The buttons are laid out in rows of at most columns.
+    ToggleRow(int count, const QString &role, QWidget *parent = nullptr, int columns = 9);
 
     int count() const { return int(m_buttons.size()); }
     QPushButton *button(int index) const;

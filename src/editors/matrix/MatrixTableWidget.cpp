@@ -62,13 +62,15 @@ MatrixTableWidget::MatrixTableWidget(QWidget *parent)
     : QWidget(parent), m_scrollArea(new OverlayScrollArea(this)),
       m_content(new QWidget(m_scrollArea->viewport())), m_grid(new QGridLayout(m_content)),
       m_corner(new QPushButton(m_content)),
-      m_knob(new Knob(this)), m_knobTitle(new QLabel(this)), m_knobValue(new QLabel(this))
+      m_knob(new Knob(this)), m_knobTitle(new QLabel(this)), m_knobValue(new QLabel(this)),
+      m_sidePanel(new QVBoxLayout)
 {
     setObjectName(QStringLiteral("matrixTableWidget"));
     m_grid->setSpacing(0); // no grid lines between the cells
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_corner->setObjectName(QStringLiteral("matrixCornerButton"));
     m_corner->setFixedSize(RowHeaderWidth, CellHeight);
+    m_corner->setProperty("compact", true);
     m_content->setObjectName(QStringLiteral("matrixContent"));
     m_scrollArea->setObjectName(QStringLiteral("matrixScrollArea"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
@@ -89,6 +91,8 @@ MatrixTableWidget::MatrixTableWidget(QWidget *parent)
     m_knobValue->setObjectName(QStringLiteral("mixKnobValue"));
 
     auto *knobPanel = new QVBoxLayout;
+    m_sidePanel->setSpacing(8);
+    knobPanel->addLayout(m_sidePanel);
     knobPanel->addStretch(1);
     knobPanel->addWidget(m_knobTitle);
     knobPanel->addWidget(m_knob, 0, Qt::AlignHCenter);
@@ -97,8 +101,12 @@ MatrixTableWidget::MatrixTableWidget(QWidget *parent)
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(24);
-    layout->addWidget(m_scrollArea, 1);
+    layout->setSpacing(12);
+    // Beside and below the grid the spare room stays empty: the grid keeps to the top left.
+    auto *gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(m_scrollArea, 1);
+    gridColumn->addStretch(0);
+    layout->addLayout(gridColumn, 1);
     layout->addLayout(knobPanel);
     layout->addStretch(0);
     retranslate();
@@ -127,6 +135,7 @@ void MatrixTableWidget::setSources(const QVector<quint8> &sources, int outputs)
         auto *button = new QPushButton(m_content);
         button->setObjectName(QString::number(section));
         button->setProperty("control", QLatin1String("matrixHeader"));
+        button->setProperty("compact", true);
         button->setFixedSize(width, CellHeight);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this,
@@ -194,7 +203,7 @@ QPushButton *MatrixTableWidget::columnHeader(int column) const
 void MatrixTableWidget::setRowLabel(int row, const QString &label)
 {
     if (QPushButton *h = rowHeader(row)) {
-        h->setText(h->fontMetrics().elidedText(label, Qt::ElideRight, h->width() - 6));
+        h->setText(h->fontMetrics().elidedText(label, Qt::ElideRight, h->width() - 4));
         h->setToolTip(label);
     }
 }
@@ -202,7 +211,7 @@ void MatrixTableWidget::setRowLabel(int row, const QString &label)
 void MatrixTableWidget::setColumnLabel(int column, const QString &label)
 {
     if (QPushButton *h = columnHeader(column)) {
-        h->setText(h->fontMetrics().elidedText(label, Qt::ElideRight, h->width() - 6));
+        h->setText(h->fontMetrics().elidedText(label, Qt::ElideRight, h->width() - 4));
         h->setToolTip(label);
     }
 }
@@ -226,7 +235,7 @@ void MatrixTableWidget::setRowHidden(int row, bool hidden)
     m_rowHidden[row] = hidden;
     m_rowHeaders[row]->setHidden(hidden);
     for (int column = 0; column < m_outputs; ++column)
-        cell(row, column)->setHidden(hidden);
+        showCell(row, column);
     fitContent();
 }
 
@@ -237,8 +246,14 @@ void MatrixTableWidget::setColumnHidden(int column, bool hidden)
     m_columnHidden[column] = hidden;
     m_columnHeaders[column]->setHidden(hidden);
     for (int row = 0; row < m_sources.size(); ++row)
-        cell(row, column)->setHidden(hidden);
+        showCell(row, column);
     fitContent();
+}
+
+// A cell is there when both its source and its output are.
+void MatrixTableWidget::showCell(int row, int column)
+{
+    cell(row, column)->setHidden(m_rowHidden[row] || m_columnHidden[column]);
 }
 
 bool MatrixTableWidget::isRowHidden(int row) const

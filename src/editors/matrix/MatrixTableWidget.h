@@ -11,6 +11,7 @@ class MixButton;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 class TipBox;
 
 // The grid of the mixing matrix: one row per source, one column per output, a MixButton per
@@ -23,9 +24,9 @@ class MatrixTableWidget : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int CellWidth = 46;
-    static constexpr int CellHeight = 24;
-    static constexpr int RowHeaderWidth = 100;
+    static constexpr int CellWidth = 47;
+    static constexpr int CellHeight = 22;
+    static constexpr int RowHeaderWidth = 90;
 
     explicit MatrixTableWidget(QWidget *parent = nullptr);
 
@@ -54,6 +55,8 @@ public:
     QPushButton *columnHeader(int column) const;
     QPushButton *cornerButton() const { return m_corner; }
     Knob *gainKnob() const { return m_knob; }
+    // The column beside the grid, above the gain knob, for the page's own buttons.
+    QVBoxLayout *sidePanel() const { return m_sidePanel; }
 
     // The block of cells from (row0, column0) to (row1, column1), corners in any order.
     void selectBlock(int row0, int column0, int row1, int column1);
@@ -94,6 +97,7 @@ private:
     void retranslate();
     void clearGrid();
     void fitContent();
+    void showCell(int row, int column);
 
     OverlayScrollArea *m_scrollArea;
     QWidget *m_content;
@@ -102,6 +106,7 @@ private:
     Knob *m_knob;
     QLabel *m_knobTitle;
     QLabel *m_knobValue;
+    QVBoxLayout *m_sidePanel;
     QVector<quint8> m_sources;
     int m_outputs = 0;
     QVector<QPushButton *> m_rowHeaders;

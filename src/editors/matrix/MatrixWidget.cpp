@@ -43,7 +43,7 @@ MatrixWidget::MatrixWidget(DataModel *model, QWidget *parent)
     m_resetButton->setObjectName(QStringLiteral("matrixResetButton"));
     for (QPushButton *b : {m_allMixButton, m_resetButton}) {
         b->setFocusPolicy(Qt::NoFocus);
-        b->setMinimumWidth(90);
+        b->setMinimumWidth(80);
     }
     connect(m_allMixButton, &QPushButton::clicked, this, &MatrixWidget::allMixButtonClicked);
     connect(m_resetButton, &QPushButton::clicked, this, &MatrixWidget::resetButtonClicked);
@@ -52,16 +52,11 @@ MatrixWidget::MatrixWidget(DataModel *model, QWidget *parent)
     connect(m_table, &MatrixTableWidget::gainChanged, this,
             &MatrixWidget::tableWidgetGainChanged);
 
-    auto *bar = new QHBoxLayout;
-    bar->addWidget(m_allMixButton);
-    bar->addWidget(m_resetButton);
-    bar->addStretch(1);
+    m_table->sidePanel()->addWidget(m_allMixButton);
+    m_table->sidePanel()->addWidget(m_resetButton);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 8);
-    layout->setSpacing(10);
-    layout->addLayout(bar);
-    layout->addWidget(m_table);
-    layout->addStretch(1);
+    layout->addWidget(m_table, 1);
     retranslate();
     build();
 }

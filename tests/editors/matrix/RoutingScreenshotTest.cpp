@@ -140,6 +140,8 @@ private slots:
             QCOMPARE(content->visibleRegion().boundingRect().size(), content->size());
         }
         QWidget *shown = module->page(page);
+        // The page fits the width of the module area: the window did not have to grow.
+        QCOMPARE(panel.width(), 1000);
         QVERIFY(shown->isVisible());
         QVERIFY(shown->minimumSizeHint().height() <= shown->height());
 
