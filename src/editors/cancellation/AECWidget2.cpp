@@ -2,7 +2,7 @@
 
 #include "ToggleRow.h"
 
-#include "editors/matrix/MatrixRules.h"
+#include "model/records/MatrixExtras.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "model/SetPayload.h"
@@ -170,7 +170,7 @@ void AECWidget2::outputButtonClicked(int output, bool on)
         return;
     model()->mirror().matrix.aec.route[size_t(output)] = on;
     model()->sendWrite(Msg::MatrixRoute,
-                       SetPayload::matrix(quint8(output), {MatrixRules::AecSource}, on ? 1 : 0));
+                       SetPayload::matrix(quint8(output), {MatrixExtras::AecWireInput}, on ? 1 : 0));
     emit matrixOutputChanged(output);
 }
 

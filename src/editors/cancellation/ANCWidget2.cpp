@@ -2,7 +2,7 @@
 
 #include "ToggleRow.h"
 
-#include "editors/matrix/MatrixRules.h"
+#include "model/records/MatrixExtras.h"
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
 #include "model/SetPayload.h"
@@ -124,7 +124,7 @@ void ANCWidget2::outputButtonClicked(int output, bool on)
         return;
     model()->mirror().matrix.anc.route[size_t(output)] = on;
     model()->sendWrite(Msg::MatrixRoute,
-                       SetPayload::matrix(quint8(output), {MatrixRules::AncSource}, on ? 1 : 0));
+                       SetPayload::matrix(quint8(output), {MatrixExtras::AncWireInput}, on ? 1 : 0));
     emit matrixOutputChanged(output);
 }
 

@@ -18,6 +18,7 @@
 #include "editors/matrix/MatrixWidget.h"
 #include "model/MessageCatalogue.h"
 #include "widgets/Knob.h"
+#include "widgets/Meter.h"
 #include "widgets/LineEdit.h"
 #include "widgets/MessageBox.h"
 #include "widgets/MixButton.h"
@@ -497,6 +498,70 @@ private slots:
         if (!question.isEmpty())
             QCOMPARE(MessageBox::history()[0].text, question);
         QCOMPARE(m_log->take(), expected);
+    }
+
+    // What the device reports reaches the page that shows it, as the main window routes the
+    // model's notifications.
+    void deviceRepliesReachThePages()
+    {
+        ModuleWidget *module = m_module.get();
+        connect(&model(), &DataModel::tcpSyncToUI, module,
+                [module](uchar type, uchar subType, uchar funcId, uchar channel, uchar other,
+                         const QVariant &) {
+                    module->syncFromModel(type, subType, funcId, channel, other);
+                });
+        MatrixTableWidget *grid = table();
+        AutoMixerWidget *am = m_module->autoMixerWidget();
+        SignalGeneratorWidget *generator = m_module->signalGeneratorWidget();
+        auto *aec = qobject_cast<AECWidget2 *>(m_module->aecPage()->editor());
+        auto *anc = qobject_cast<ANCWidget2 *>(m_module->ancPage()->editor());
+
+        // Output 5: input 3 and the echo canceller's output routed, the noise canceller's not.
+        QByteArray routes(21, '\0');
+        routes[0] = 4;
+        routes[1 + 3] = 1;
+        routes[19] = 1;
+        m_device->reply(Msg::MatrixRoute, routes);
+        QVERIFY(grid->cell(grid->rowOf(3), 4)->isChecked());
+        QVERIFY(grid->cell(grid->rowOf(MatrixRules::AecSource), 4)->isChecked());
+        QVERIFY(!grid->cell(grid->rowOf(MatrixRules::AncSource), 4)->isChecked());
+        QVERIFY(aec->outputRow()->isOn(4));
+
+        QByteArray gains(21, '\0');
+        gains[0] = 4;
+        gains[1 + 3] = char(-12);
+        m_device->reply(Msg::MatrixGain, gains);
+        QCOMPARE(grid->cell(grid->rowOf(3), 4)->text(), QString("-12"));
+
+        QByteArray meters(32, '\0');
+        meters[0] = 20;
+        meters[16] = char(-30);
+        m_device->reply(Msg::AutoMixMeters, meters);
+        QCOMPARE(am->attenuationMeter(0)->level(), 20);
+        QCOMPARE(am->levelMeter(0)->level(), -30);
+        m_device->reply(Msg::AutoMixEnable, QByteArray::fromHex("0001"));
+        QVERIFY(!am->enabledButton(1)->isChecked());
+        QVERIFY(am->enabledButton(2)->isChecked());
+
+        m_device->reply(Msg::SigGenMute, QByteArray::fromHex("00"));
+        QVERIFY(!generator->muteButton()->isChecked());
+        m_device->reply(Msg::SigGenFreq, QByteArray::fromHex("0080bb46"));
+        QCOMPARE(generator->freqEdit()->text(), QString("24000"));
+
+        AecBlock block;
+        block.setLocal(3, true);
+        block.enabled = 1;
+        m_device->reply(Msg::AecMatrix, block.toBytes());
+        QVERIFY(aec->enabledButton()->isChecked());
+        QVERIFY(aec->localRow()->isOn(3));
+        // Input 3 feeds the echo canceller, which is mixed into output 5: its cell says so.
+        QVERIFY(grid->cell(grid->rowOf(3), 4)->property("cancellation").toBool());
+        QVERIFY(!grid->cell(grid->rowOf(3), 5)->property("cancellation").toBool());
+
+        m_device->reply(Msg::AncConfig, QByteArray::fromHex("0100000003 01"));
+        QVERIFY(anc->inputRow()->isOn(0));
+        QVERIFY(anc->levelButton(3)->isChecked());
+        QCOMPARE(m_log->take(), QStringList()); // showing what the device says sends nothing
     }
 
     void instructionsInBothAppearances()

@@ -4,6 +4,7 @@
 
 #include "Levels.h"
 #include "SimDevice.h"
+#include "SimStore.h"
 
 #include "editors/cancellation/AECWidget2.h"
 #include "editors/cancellation/CancellationPage.h"
@@ -97,6 +98,38 @@ private slots:
         m_module.reset();
         m_model.reset();
         m_device.reset();
+    }
+
+    // The simulator's families: only the newer ones feed the cancellers' outputs into the
+    // matrix, and a canceller that is off gives nothing.
+    void cancellationSourcesFollowTheFamily_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("heard");
+        QTest::newRow("classic") << "classic" << true << false;
+        QTest::newRow("v5") << "v5" << true << true;
+        QTest::newRow("v6") << "v6" << true << true;
+        QTest::newRow("v6, cancellers off") << "v6" << false << false;
+    }
+    void cancellationSourcesFollowTheFamily()
+    {
+        QFETCH(QString, family);
+        QFETCH(bool, enabled);
+        QFETCH(bool, heard);
+        QString error;
+        const auto options = sim::SimOptions::parse({"vexatarn-sim", "--family", family}, &error);
+        QVERIFY2(options, qPrintable(error));
+        sim::SimStore store(options->identity);
+        store.audio.inputs[0].mode = 1;
+        store.audio.echoBlock = {0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, quint8(enabled)};
+        store.audio.noiseBlock = {0x01, 0, 0, 0, 2, quint8(enabled)};
+        store.audio.matrix[sim::EchoSource].route[2] = 1;
+        store.audio.matrix[sim::NoiseSource].route[3] = 1;
+        const sim::Levels levels = sim::Levels::compute(store);
+        QCOMPARE(levels.outputPost[2] > -60, heard);
+        QCOMPARE(levels.outputPost[3] > -60, heard);
+        QCOMPARE(levels.outputPost[4], qint8(-100));
     }
 
     void matrixRouteAndGeneratorReachTheOutputMeters()
