@@ -129,10 +129,9 @@ QWidget *ModuleWidget::createPage(int index)
                 &ModuleWidget::outDelayWidgetDataChanged);
         return m_outDelay;
     case MatrixPage:
-        m_matrix = new MatrixWidget(m_model, m_stack);
-        m_matrix->setCancellationGeneration(
-                CancellationGeneration::forDspVersion(m_model->deviceInfo().dspVersion));
-        return m_matrix;
+        return m_matrix = new MatrixWidget(
+                       m_model, CancellationGeneration::forDspVersion(m_model->deviceInfo().dspVersion),
+                       m_stack);
     case AutoMixerPage:
         return m_autoMixer = new AutoMixerWidget(m_model, m_stack);
     case SignalGeneratorPage:

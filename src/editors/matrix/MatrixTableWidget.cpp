@@ -52,6 +52,8 @@ void setStyleFlag(QWidget *w, const char *name, bool on)
     if (w->property(name).toBool() == on)
         return;
     w->setProperty(name, on);
+    if (!w->testAttribute(Qt::WA_WState_Polished))
+        return; // the style comes with the first show
     w->style()->unpolish(w);
     w->style()->polish(w);
 }
@@ -230,7 +232,7 @@ QString MatrixTableWidget::columnLabel(int column) const
 
 void MatrixTableWidget::setRowHidden(int row, bool hidden)
 {
-    if (row < 0 || row >= m_sources.size())
+    if (row < 0 || row >= m_sources.size() || m_rowHidden[row] == hidden)
         return;
     m_rowHidden[row] = hidden;
     m_rowHeaders[row]->setHidden(hidden);
@@ -241,7 +243,7 @@ void MatrixTableWidget::setRowHidden(int row, bool hidden)
 
 void MatrixTableWidget::setColumnHidden(int column, bool hidden)
 {
-    if (column < 0 || column >= m_outputs)
+    if (column < 0 || column >= m_outputs || m_columnHidden[column] == hidden)
         return;
     m_columnHidden[column] = hidden;
     m_columnHeaders[column]->setHidden(hidden);

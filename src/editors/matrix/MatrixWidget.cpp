@@ -34,9 +34,11 @@ QString outputName(DataModel *model, int output)
 
 } // namespace
 
-MatrixWidget::MatrixWidget(DataModel *model, QWidget *parent)
+MatrixWidget::MatrixWidget(DataModel *model, CancellationGeneration::Generation generation,
+                           QWidget *parent)
     : QWidget(parent), m_model(model), m_table(new MatrixTableWidget(this)),
-      m_allMixButton(new QPushButton(this)), m_resetButton(new QPushButton(this))
+      m_allMixButton(new QPushButton(this)), m_resetButton(new QPushButton(this)),
+      m_generation(generation)
 {
     setObjectName(QStringLiteral("matrixWidget"));
     m_allMixButton->setObjectName(QStringLiteral("allMixButton"));

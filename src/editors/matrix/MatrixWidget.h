@@ -18,7 +18,8 @@ class MatrixWidget : public QWidget
     Q_OBJECT
 
 public:
-    explicit MatrixWidget(DataModel *model, QWidget *parent = nullptr);
+    MatrixWidget(DataModel *model, CancellationGeneration::Generation generation,
+                 QWidget *parent = nullptr);
 
     MatrixTableWidget *table() const { return m_table; }
 
