@@ -233,10 +233,6 @@ Amplifier</source>
 <context>
     <name>SignalGeneratorWidget</name>
     <message>
-        <source>Signal Generator</source>
-        <translation>信号发生器</translation>
-    </message>
-    <message>
         <source>Mute</source>
         <translation>静音</translation>
     </message>

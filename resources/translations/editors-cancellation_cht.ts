@@ -233,10 +233,6 @@ Amplifier</source>
 <context>
     <name>SignalGeneratorWidget</name>
     <message>
-        <source>Signal Generator</source>
-        <translation>訊號產生器</translation>
-    </message>
-    <message>
         <source>Mute</source>
         <translation>靜音</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "model/DataModel.h"
 #include "widgets/ControlPalette.h"
 #include "widgets/MessageBox.h"
+#include "widgets/OverlayScrollArea.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -21,10 +22,21 @@ CancellationEditor::CancellationEditor(DataModel *model, QWidget *parent)
     m_form->setHorizontalSpacing(16);
     m_form->setVerticalSpacing(6);
     m_form->setColumnStretch(1, 1);
+    // In a scroll area, as the strip pages: the page never asks the window for more room.
+    auto *area = new OverlayScrollArea(this);
+    area->setObjectName(QStringLiteral("cancellationScrollArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto *content = new QWidget(area->viewport());
+    content->setObjectName(QStringLiteral("cancellationContent"));
+    auto *inner = new QVBoxLayout(content);
+    inner->setContentsMargins(24, 12, 24, 12);
+    inner->addLayout(m_form);
+    inner->addStretch(1);
+    area->setWidget(content);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 12, 24, 12);
-    layout->addLayout(m_form);
-    layout->addStretch(1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
 }
 
 QString CancellationEditor::inputName(int input) const

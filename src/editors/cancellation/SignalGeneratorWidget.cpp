@@ -6,6 +6,7 @@
 #include "model/SetPayload.h"
 #include "widgets/Knob.h"
 #include "widgets/LineEdit.h"
+#include "widgets/OverlayScrollArea.h"
 #include "wire/ByteWriter.h"
 
 #include <QButtonGroup>
@@ -33,14 +34,13 @@ QString outputName(DataModel *model, int output)
 } // namespace
 
 SignalGeneratorWidget::SignalGeneratorWidget(DataModel *model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_title(new QLabel(this)), m_mute(new QPushButton(this)),
+    : QWidget(parent), m_model(model), m_mute(new QPushButton(this)),
       m_types(new QButtonGroup(this)), m_typeLabel(new QLabel(this)),
       m_freqLabel(new QLabel(this)), m_gainLabel(new QLabel(this)),
       m_outputLabel(new QLabel(this)), m_freqKnob(new Knob(this)), m_gainKnob(new Knob(this)),
       m_freqEdit(new LineEdit(this)), m_gainEdit(new LineEdit(this))
 {
     setObjectName(QStringLiteral("signalGeneratorWidget"));
-    m_title->setObjectName(QStringLiteral("pageTitleLabel"));
     m_mute->setObjectName(QStringLiteral("muteButton"));
     m_mute->setCheckable(true);
     m_mute->setFocusPolicy(Qt::NoFocus);
@@ -74,6 +74,7 @@ SignalGeneratorWidget::SignalGeneratorWidget(DataModel *model, QWidget *parent)
         edit->setFixedWidth(80);
         label->setAlignment(Qt::AlignCenter);
         auto *column = new QVBoxLayout;
+        column->setSpacing(4);
         column->addWidget(label);
         column->addWidget(knob, 0, Qt::AlignHCenter);
         column->addWidget(edit, 0, Qt::AlignHCenter);
@@ -107,23 +108,37 @@ SignalGeneratorWidget::SignalGeneratorWidget(DataModel *model, QWidget *parent)
         outputs->addWidget(b, output / 8, output % 8);
     }
 
+    // Compact enough for the module area of the smallest window: switch and type in one row,
+    // the two knobs side by side, the outputs in two rows of eight.
+    auto *top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(m_mute);
+    top->addSpacing(24);
+    top->addWidget(m_typeLabel);
+    top->addLayout(typeRow);
     auto *form = new QGridLayout;
     form->setHorizontalSpacing(16);
-    form->setVerticalSpacing(18);
-    form->addWidget(m_mute, 0, 1, Qt::AlignLeft);
-    form->addWidget(m_typeLabel, 1, 0, Qt::AlignRight | Qt::AlignVCenter);
-    form->addLayout(typeRow, 1, 1);
-    form->addLayout(knobs, 2, 1);
-    form->addWidget(m_outputLabel, 3, 0, Qt::AlignRight | Qt::AlignTop);
-    form->addLayout(outputs, 3, 1, Qt::AlignLeft);
-    form->setColumnStretch(2, 1);
+    form->setVerticalSpacing(12);
+    form->addLayout(top, 0, 0, 1, 2);
+    form->addLayout(knobs, 1, 0, 1, 2);
+    form->addWidget(m_outputLabel, 2, 0, Qt::AlignLeft | Qt::AlignTop);
+    form->addLayout(outputs, 3, 0, 1, 2, Qt::AlignLeft);
+    form->setColumnStretch(1, 1);
 
+    // In a scroll area, as the strip pages: the page never asks the window for more room.
+    auto *area = new OverlayScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto *content = new QWidget(area->viewport());
+    content->setObjectName(QStringLiteral("signalGeneratorContent"));
+    auto *inner = new QVBoxLayout(content);
+    inner->setContentsMargins(24, 12, 24, 12);
+    inner->addLayout(form);
+    inner->addStretch(1);
+    area->setWidget(content);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 12, 24, 12);
-    layout->setSpacing(16);
-    layout->addWidget(m_title);
-    layout->addLayout(form);
-    layout->addStretch(1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
     retranslate();
     refresh();
 }
@@ -257,7 +272,6 @@ void SignalGeneratorWidget::outputButtonClicked(bool checked)
 
 void SignalGeneratorWidget::retranslate()
 {
-    m_title->setText(tr("Signal Generator"));
     m_mute->setText(tr("Mute"));
     const char *const types[] = {QT_TR_NOOP("Pink Noise"), QT_TR_NOOP("Sine Wave"),
                                  QT_TR_NOOP("White Noise")};

@@ -58,7 +58,6 @@ private:
     static std::optional<int> typedValue(const LineEdit *edit, const Knob *knob);
 
     DataModel *m_model;
-    QLabel *m_title;
     QPushButton *m_mute;
     QButtonGroup *m_types;
     QLabel *m_typeLabel;

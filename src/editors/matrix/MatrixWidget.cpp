@@ -9,6 +9,7 @@
 #include "model/MessageCatalogue.h"
 #include "model/SetPayload.h"
 #include "widgets/MessageBox.h"
+#include "widgets/OverlayScrollArea.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -56,9 +57,20 @@ MatrixWidget::MatrixWidget(DataModel *model, CancellationGeneration::Generation 
 
     m_table->sidePanel()->addWidget(m_allMixButton);
     m_table->sidePanel()->addWidget(m_resetButton);
+    // The grid scrolls inside the table; the gain knob beside it scrolls with the page, which
+    // never asks the window for more room.
+    auto *area = new OverlayScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto *content = new QWidget(area->viewport());
+    content->setObjectName(QStringLiteral("matrixPageContent"));
+    auto *inner = new QVBoxLayout(content);
+    inner->setContentsMargins(12, 8, 12, 8);
+    inner->addWidget(m_table, 1);
+    area->setWidget(content);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 8);
-    layout->addWidget(m_table, 1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
     retranslate();
     build();
 }

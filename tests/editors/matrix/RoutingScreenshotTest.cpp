@@ -143,7 +143,9 @@ private slots:
         // The page fits the width of the module area: the window did not have to grow.
         QCOMPARE(panel.width(), 1000);
         QVERIFY(shown->isVisible());
-        QVERIFY(shown->minimumSizeHint().height() <= shown->height());
+        // Like the strip pages, a page scrolls rather than making the window taller.
+        QVERIFY2(shown->minimumSizeHint().height() <= 120,
+                 qPrintable(QString::number(shown->minimumSizeHint().height())));
 
         Screenshots::keepAndCheck(
                 panel.grab().toImage(),
