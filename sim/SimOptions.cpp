@@ -114,6 +114,12 @@ void SimOptions::declare(QCommandLineParser &p)
                           "when the control firmware's major version is 5 (that processor "
                           "family announces so), otherwise 106."),
            QStringLiteral("106|110"));
+    option("family",
+           QStringLiteral("Processor family, setting both firmware versions: classic (3.1.4, "
+                          "2.0.7; echo and noise cancellation in place), v5 (5.0.2, 5.0.2) or v6 "
+                          "(3.1.4, 6.1.45) (cancellation blocks feeding the matrix). "
+                          "--arm-version and --dsp-version override it."),
+           QStringLiteral("name"), "classic");
     option("arm-version", QStringLiteral("Control processor firmware version."),
            QStringLiteral("A.B.C"), "3.1.4");
     option("dsp-version", QStringLiteral("DSP firmware version."), QStringLiteral("A.B.C"),
@@ -196,8 +202,18 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
         if (o.announceForm != 106 && o.announceForm != 110)
             return fail("announce-form", p.value("announce-form"));
     }
+    const SimFamily *family = nullptr;
+    for (const SimFamily &f : SimFamilies)
+        if (p.value("family") == QLatin1String(f.name))
+            family = &f;
+    if (!family)
+        return fail("family", p.value("family"));
+    id.armVersion = family->armVersion;
+    id.dspVersion = family->dspVersion;
     for (const auto &[name, target] :
          {std::pair {"arm-version", &id.armVersion}, std::pair {"dsp-version", &id.dspVersion}}) {
+        if (!p.isSet(name))
+            continue;
         const auto v = parseVersion(p.value(name));
         if (!v)
             return fail(name, p.value(name));
