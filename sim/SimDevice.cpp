@@ -28,6 +28,7 @@ SimDevice::SimDevice(const SimOptions &options, Clock clock, QObject *parent)
 {
     for (const QString &fault : options.hardwareFaults)
         m_store.system.injectFault(fault);
+    m_store.setSceneSize(options.presetSceneSize);
     m_store.now = m_clock();
     m_store.bootTime = m_store.now;
     m_lastSecond = m_store.now;
@@ -163,6 +164,8 @@ void SimDevice::apply(SimConnection *connection, const SimSession::Result &resul
     }
     if (result.installed)
         beginReboot(*result.installed);
+    if (result.drop)
+        connection->drop();
 }
 
 void SimDevice::presetLoadStep()

@@ -28,6 +28,7 @@ struct SimOptions
     SimFaults faults;
     QStringList hardwareFaults; // "dsp", "codec", "+5V", ...
     SimTiming timing;
+    int presetSceneSize = 0; // bytes of scene each saved preset keeps
     bool verbose = false;
     bool quiet = false;
 
