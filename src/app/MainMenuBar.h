@@ -29,8 +29,8 @@ public:
     struct DialogAvailability
     {
         bool deviceList = true; // DeviceListDialog
-        bool label = false; // LabelDialog
-        bool preset = false; // PresetDialog
+        bool label = true; // LabelDialog
+        bool preset = true; // PresetDialog
         bool recPlay = false; // RecPlayDialog
         bool deviceSetup = false; // DeviceSetupDialog
         bool gpioSetup = false; // GPIOSetupDialog

@@ -6,6 +6,8 @@
 #include "editors/chain/ModuleWidget.h"
 #include "widgets/MessageBox.h"
 #include "editors/overview/OverviewWidget.h"
+#include "filedialogs/LabelDialog.h"
+#include "filedialogs/PresetDialog.h"
 #include "panel/DeviceListDialog.h"
 #include "panel/DeviceWidget.h"
 #include "model/DataModel.h"
@@ -272,12 +274,37 @@ void MainWindow::retranslateFaultMessageBox()
 
 void MainWindow::labelTriggered()
 {
-    showDialog(m_labelDialog);
+    showDialog(labelDialog());
+}
+
+LabelDialog *MainWindow::labelDialog()
+{
+    if (m_labelDialog)
+        return m_labelDialog;
+    m_labelDialog = new LabelDialog(m_model, m_settings, this);
+    connect(&m_router, &SyncRouter::labelMessage, m_labelDialog, &LabelDialog::tcpSyncToUI);
+    connect(this, &MainWindow::channelMasksChanged, m_labelDialog,
+            &LabelDialog::applyChannelConfig);
+    // The strips and the overview show the new label too.
+    connect(m_labelDialog, &LabelDialog::inputLabelChanged, this,
+            [this](int channel) { m_model->announce(Msg::InputLabels, quint8(channel)); });
+    connect(m_labelDialog, &LabelDialog::outputLabelChanged, this,
+            [this](int channel) { m_model->announce(Msg::OutputLabels, quint8(channel)); });
+    return m_labelDialog;
 }
 
 void MainWindow::presetTriggered()
 {
-    showDialog(m_presetDialog);
+    showDialog(presetDialog());
+}
+
+PresetDialog *MainWindow::presetDialog()
+{
+    if (m_presetDialog)
+        return m_presetDialog;
+    m_presetDialog = new PresetDialog(m_model, m_settings, this);
+    connect(&m_router, &SyncRouter::presetMessage, m_presetDialog, &PresetDialog::tcpSyncToUI);
+    return m_presetDialog;
 }
 
 void MainWindow::recPlayTriggered()
@@ -393,6 +420,8 @@ void MainWindow::systemMessage(uchar type, uchar subType, uchar funcId, uchar, u
         controlFirmwareReported();
     else if (id == Msg::SysChannelConfig || id == Msg::SysDanteState)
         deviceConfigurationReported();
+    if (id == Msg::SysDanteState && m_labelDialog)
+        m_labelDialog->refreshDanteState();
     else if (id == Msg::SysFaultFlags || id == Msg::SysFaults)
         faultReported();
 }

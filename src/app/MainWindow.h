@@ -15,6 +15,8 @@ class QVBoxLayout;
 struct DeviceInfo;
 class DeviceListDialog;
 class DeviceWidget;
+class LabelDialog;
+class PresetDialog;
 class ModuleWidget;
 class OverviewWidget;
 
@@ -111,6 +113,8 @@ private:
     // The three places of the central layout.
     DeviceListDialog *deviceListDialog();
     QMessageBox *faultMessageBox();
+    LabelDialog *labelDialog();
+    PresetDialog *presetDialog();
     void retranslateFaultMessageBox();
     DeviceWidget *createDevicePanel(QWidget *parent);
     OverviewWidget *createOverview(QWidget *parent);
@@ -136,8 +140,8 @@ private:
 
     // ---- views of the other parts; null until their part is built ----
     DeviceListDialog *m_deviceListDialog = nullptr;
-    QWidget *m_labelDialog = nullptr; // LabelDialog
-    QWidget *m_presetDialog = nullptr; // PresetDialog
+    LabelDialog *m_labelDialog = nullptr;
+    PresetDialog *m_presetDialog = nullptr;
     QWidget *m_recPlayDialog = nullptr; // RecPlayDialog
     QWidget *m_deviceSetupDialog = nullptr; // DeviceSetupDialog
     QWidget *m_gpioSetupDialog = nullptr; // GPIOSetupDialog

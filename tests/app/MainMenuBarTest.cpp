@@ -192,7 +192,8 @@ private slots:
         MainMenuBar bar(&settings);
         bar.setControlFirmwareMajor(1);
         QCOMPARE(shownEntries(bar),
-                 QStringLiteral("deviceList setup deviceVersionSelection systemReset highDpi"));
+                 QStringLiteral("deviceList label preset setup deviceVersionSelection "
+                                "systemReset highDpi"));
 
         // With nothing left in it, the Setup menu goes too.
         QVERIFY(settings.setBootModeFromDevice(6));
