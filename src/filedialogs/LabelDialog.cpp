@@ -26,6 +26,10 @@ const QSize DefaultSize(600, 580);
 const QSize AllButtonSize(80, 25);
 constexpr int AlwaysShown = 8; // channels 1..8 are in every configuration
 constexpr int DanteIconSize = 16;
+// Room for a whole label of 16 or 10 bytes: the window grows past 600 pixels where names are
+// long (Dante channels, Chinese).
+constexpr int LabelEditWidth = 118;
+constexpr int TouchScreenEditWidth = 76;
 
 bool maskHas(quint32 mask, int channel)
 {
@@ -64,9 +68,10 @@ LabelDialog::LabelDialog(DataModel *model, SystemSettings *settings, QWidget *pa
     connect(m_exportAllButton, &QPushButton::clicked, this, &LabelDialog::exportAllButtonClicked);
 
     auto *groups = new QHBoxLayout;
-    groups->addWidget(m_inputGroup);
-    groups->addWidget(m_outputGroup);
-    groups->addWidget(m_touchScreenGroup);
+    // Touch-screen labels are shorter: their group gives room to the other two.
+    groups->addWidget(m_inputGroup, 4);
+    groups->addWidget(m_outputGroup, 4);
+    groups->addWidget(m_touchScreenGroup, 3);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_importAllButton);
@@ -98,6 +103,8 @@ QGroupBox *LabelDialog::buildGroup(Group &rows, LabelSync::Kind kind,
 {
     auto *group = new QGroupBox(this);
     auto *grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 8, 6, 6);
+    grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(4);
     grid->setColumnStretch(2, 1);
     for (int ch = 0; ch < RowCount; ++ch) {
@@ -109,6 +116,8 @@ QGroupBox *LabelDialog::buildGroup(Group &rows, LabelSync::Kind kind,
         row.edit = new LineEdit(group);
         row.edit->setObjectName(QString::number(ch));
         row.edit->setMaxLength(LabelSync::width(kind));
+        row.edit->setMinimumWidth(kind == LabelSync::TouchScreen ? TouchScreenEditWidth
+                                                                 : LabelEditWidth);
         connect(row.edit, &QLineEdit::editingFinished, this, finished);
         grid->addWidget(row.name, ch, 0);
         grid->addWidget(row.dante, ch, 1);
@@ -144,8 +153,10 @@ void LabelDialog::refresh(LabelSync::Kind kind, int channel)
         return;
     LineEdit *edit = rowsOf(kind)[size_t(channel)].edit;
     const QString label = LabelSync::stored(*m_model, kind, channel);
-    if (!edit->hasFocus() && edit->text() != label)
+    if (!edit->hasFocus() && edit->text() != label) {
         edit->setText(label);
+        edit->setCursorPosition(0); // the start of a label that does not fit
+    }
 }
 
 void LabelDialog::refreshInput(int channel)
@@ -305,7 +316,9 @@ void LabelDialog::editFinished(LabelSync::Kind kind, void (LabelDialog::*slot)()
 
 void LabelDialog::labelApplied(LabelSync::Kind kind, int channel)
 {
-    rowsOf(kind)[size_t(channel)].edit->setText(LabelSync::stored(*m_model, kind, channel));
+    LineEdit *edit = rowsOf(kind)[size_t(channel)].edit;
+    edit->setText(LabelSync::stored(*m_model, kind, channel));
+    edit->setCursorPosition(0);
     if (kind == LabelSync::Input)
         emit inputLabelChanged(channel);
     else if (kind == LabelSync::Output)

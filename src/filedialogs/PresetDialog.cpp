@@ -74,6 +74,11 @@ PresetDialog::PresetDialog(DataModel *model, SystemSettings *settings, QWidget *
     m_table->setColumnWidth(NameColumn, NameColumnWidth);
     for (int column = SaveColumn; column < ColumnCount; ++column)
         m_table->setColumnWidth(column, ButtonColumnWidth);
+    // Controls of 25-pixel rows: the appearance's paddings are for free-standing ones.
+    m_table->setStyleSheet(QStringLiteral(
+            "QPushButton { padding: 0px 2px; margin: 1px 2px; min-height: 0px; }"
+            "QLineEdit { padding: 0px 2px; margin: 1px 2px; min-height: 0px; }"));
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList rowLabels;
     for (int i = 0; i < SlotCount; ++i)
         rowLabels << QString::number(i + 1);
