@@ -188,7 +188,11 @@ public:
         bool done = false;
         const auto block = [&](int b) {
             send(Msg::PresetImportAll, Frame::WriteRequest,
-                 ByteWriter().u8(0).u8(1).u16(quint16(b)).bytes(image.mid(b * BlockSize, BlockSize)));
+                 ByteWriter()
+                         .u8(0)
+                         .u8(1)
+                         .u16(quint16(b))
+                         .bytes(image.mid(b * BlockSize, BlockSize)));
         };
         m_step = [&](const ReceivedFrame &f) {
             if (f.id != Msg::PresetImportAll || f.length < 4)
@@ -302,14 +306,14 @@ bool report(const RatioReporter &r)
 {
     std::printf("all-slot image: %d bytes, %d blocks\n", bench().imageSize,
                 (bench().imageSize + BlockSize - 1) / BlockSize);
-    const double exportRatio =
-            r.ns("ProgramExport/min_time:2.000/real_time") / r.ns("ClientExport/min_time:2.000/real_time");
-    const double importRatio =
-            r.ns("ProgramImport/min_time:2.000/real_time") / r.ns("ClientImport/min_time:2.000/real_time");
-    const bool a = RatioReporter::printRatio("preset export (1 MiB) / minimal client",
-                                             exportRatio, "<= 2", exportRatio <= 2.0);
-    const bool b = RatioReporter::printRatio("preset import (1 MiB) / minimal client",
-                                             importRatio, "<= 2", importRatio <= 2.0);
+    const double exportRatio = r.ns("ProgramExport/min_time:2.000/real_time")
+            / r.ns("ClientExport/min_time:2.000/real_time");
+    const double importRatio = r.ns("ProgramImport/min_time:2.000/real_time")
+            / r.ns("ClientImport/min_time:2.000/real_time");
+    const bool a = RatioReporter::printRatio("preset export (1 MiB) / minimal client", exportRatio,
+                                             "<= 2", exportRatio <= 2.0);
+    const bool b = RatioReporter::printRatio("preset import (1 MiB) / minimal client", importRatio,
+                                             "<= 2", importRatio <= 2.0);
     bench().model.reset();
     bench().device.reset();
     return a && b;

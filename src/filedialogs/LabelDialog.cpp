@@ -45,9 +45,7 @@ QString fileFilter()
 
 LabelDialog::LabelDialog(DataModel *model, SystemSettings *settings, QWidget *parent)
     : Dialog(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      m_model(model),
-      m_settings(settings),
-      m_importAllButton(new QPushButton(this)),
+      m_model(model), m_settings(settings), m_importAllButton(new QPushButton(this)),
       m_exportAllButton(new QPushButton(this))
 {
     setObjectName(QStringLiteral("labelDialog"));
@@ -230,8 +228,8 @@ void LabelDialog::tcpSyncToUI(uchar type, uchar subType, uchar funcId, uchar cha
         refreshDanteState();
 }
 
-void LabelDialog::applyChannelConfig(quint32 inputMask, quint32 outputMask,
-                                     quint32 danteInputMask, quint32 danteOutputMask)
+void LabelDialog::applyChannelConfig(quint32 inputMask, quint32 outputMask, quint32 danteInputMask,
+                                     quint32 danteOutputMask)
 {
     m_danteInputMask = danteInputMask;
     m_danteOutputMask = danteOutputMask;

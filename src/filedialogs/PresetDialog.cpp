@@ -33,8 +33,15 @@ constexpr int RowHeight = 25;
 const QSize AllButtonSize(80, 25);
 constexpr int AllButtonSpacing = 16;
 
-enum Column { NameColumn, SaveColumn, LoadColumn, ImportColumn, ExportColumn, DeleteColumn,
-              ColumnCount };
+enum Column {
+    NameColumn,
+    SaveColumn,
+    LoadColumn,
+    ImportColumn,
+    ExportColumn,
+    DeleteColumn,
+    ColumnCount
+};
 
 void repolish(QWidget *widget)
 {
@@ -47,15 +54,10 @@ void repolish(QWidget *widget)
 
 PresetDialog::PresetDialog(DataModel *model, SystemSettings *settings, QWidget *parent)
     : Dialog(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      m_model(model),
-      m_settings(settings),
-      m_table(new TableWidget(this)),
-      m_importAllButton(new QPushButton(this)),
-      m_exportAllButton(new QPushButton(this)),
-      m_progress(new ProgressDialog(this)),
-      m_progressBar(m_progress->findChild<QProgressBar *>()),
-      m_export(new PresetExport(model, this)),
-      m_import(new PresetImport(model, this))
+      m_model(model), m_settings(settings), m_table(new TableWidget(this)),
+      m_importAllButton(new QPushButton(this)), m_exportAllButton(new QPushButton(this)),
+      m_progress(new ProgressDialog(this)), m_progressBar(m_progress->findChild<QProgressBar *>()),
+      m_export(new PresetExport(model, this)), m_import(new PresetImport(model, this))
 {
     setObjectName(QStringLiteral("presetDialog"));
     m_table->setObjectName(QStringLiteral("presetTable"));
@@ -75,9 +77,9 @@ PresetDialog::PresetDialog(DataModel *model, SystemSettings *settings, QWidget *
     for (int column = SaveColumn; column < ColumnCount; ++column)
         m_table->setColumnWidth(column, ButtonColumnWidth);
     // Controls of 25-pixel rows: the appearance's paddings are for free-standing ones.
-    m_table->setStyleSheet(QStringLiteral(
-            "QPushButton { padding: 0px 2px; margin: 1px 2px; min-height: 0px; }"
-            "QLineEdit { padding: 0px 2px; margin: 1px 2px; min-height: 0px; }"));
+    m_table->setStyleSheet(
+            QStringLiteral("QPushButton { padding: 0px 2px; margin: 1px 2px; min-height: 0px; }"
+                           "QLineEdit { padding: 0px 2px; margin: 1px 2px; min-height: 0px; }"));
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList rowLabels;
     for (int i = 0; i < SlotCount; ++i)
@@ -160,8 +162,8 @@ void PresetDialog::applySimpleMode()
 
 // ---- device messages ------------------------------------------------------------------------
 
-void PresetDialog::tcpSyncToUI(uchar type, uchar subType, uchar funcId, uchar channel,
-                               uchar other, const QVariant &any)
+void PresetDialog::tcpSyncToUI(uchar type, uchar subType, uchar funcId, uchar channel, uchar other,
+                               const QVariant &any)
 {
     if (type != Msg::PresetList.type || subType != Msg::PresetList.subType)
         return;
@@ -253,8 +255,7 @@ void PresetDialog::askAndSend(const QString &prefix, MessageId id)
     if (slot < 0)
         return;
     const QString text = prefix + QStringLiteral("%1?").arg(slot + 1);
-    if (MessageBox::ask(this, MessageBox::Question, tr("Preset"), text,
-                        {tr("OK"), tr("Cancel")})
+    if (MessageBox::ask(this, MessageBox::Question, tr("Preset"), text, {tr("OK"), tr("Cancel")})
         == 0)
         m_model->sendWrite(id, ByteWriter().u8(quint8(slot)));
 }
@@ -318,10 +319,10 @@ void PresetDialog::startExport(PresetBlockTransfer::Scope scope, int slot)
 void PresetDialog::startImport(PresetBlockTransfer::Scope scope, int slot)
 {
     const bool all = scope == PresetBlockTransfer::AllSlots;
-    const QString path = MessageBox::openFileName(
-            this, tr("Select a preset file to import"), QDir::currentPath(),
-            all ? tr("pstl file") + QStringLiteral("(*.pstl)")
-                : tr("pst file") + QStringLiteral("(*.pst)"));
+    const QString path = MessageBox::openFileName(this, tr("Select a preset file to import"),
+                                                  QDir::currentPath(),
+                                                  all ? tr("pstl file") + QStringLiteral("(*.pstl)")
+                                                      : tr("pst file") + QStringLiteral("(*.pst)"));
     if (path.isEmpty() || m_export->isRunning() || m_import->isRunning())
         return;
     m_filePath = path;
@@ -401,8 +402,8 @@ void PresetDialog::retranslate()
 {
     setWindowTitle(tr("Preset"));
     m_progress->setWindowTitle(tr("Preset"));
-    m_table->setHorizontalHeaderLabels({tr("Name"), QString(), QString(), QString(), QString(),
-                                        QString()});
+    m_table->setHorizontalHeaderLabels(
+            {tr("Name"), QString(), QString(), QString(), QString(), QString()});
     for (const Row &row : m_rows) {
         row.save->setText(tr("Save"));
         row.load->setText(tr("Load"));

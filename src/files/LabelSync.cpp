@@ -67,9 +67,9 @@ LabelFile::Labels LabelSync::fromModel(const DataModel &model, int channels)
 void LabelSync::apply(DataModel &model, Kind kind, int channel, const QString &label)
 {
     field(model, kind, channel) = label;
-    model.sendWrite(messageOf(kind), ByteWriter()
-                                             .u8(quint8(channel))
-                                             .bytes(LabelFile::fieldBytes(label, width(kind))));
+    model.sendWrite(
+            messageOf(kind),
+            ByteWriter().u8(quint8(channel)).bytes(LabelFile::fieldBytes(label, width(kind))));
 }
 
 QVector<LabelSync::Change> LabelSync::applyAll(DataModel &model, const LabelFile::Labels &labels,

@@ -151,7 +151,8 @@ private slots:
                 ? run<PresetExport>(PresetBlockTransfer::AllSlots, 0, path("good.pstl"), &message)
                 : run<PresetImport>(PresetBlockTransfer::AllSlots, 0, path("good.pstl"), &message);
         QCOMPARE(outcome, int(PresetBlockTransfer::Failed));
-        QCOMPARE(message, exporting ? QStringLiteral("Export failed!") : QStringLiteral("Import failed!"));
+        QCOMPARE(message,
+                 exporting ? QStringLiteral("Export failed!") : QStringLiteral("Import failed!"));
         QCOMPARE(contents(path("good.pstl")), good);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter(QStringLiteral("good")),
                  QStringList {"good.pstl"});
@@ -184,8 +185,10 @@ private slots:
         const auto differences = [&] {
             QStringList out;
             for (int ch = 0; ch < 16; ++ch) {
-                if (LocalText::encode(model.input(ch).label) != store().system.inputLabels[size_t(ch)]
-                    || LocalText::encode(model.output(ch).label) != store().system.outputLabels[size_t(ch)]
+                if (LocalText::encode(model.input(ch).label)
+                            != store().system.inputLabels[size_t(ch)]
+                    || LocalText::encode(model.output(ch).label)
+                            != store().system.outputLabels[size_t(ch)]
                     || LocalText::encode(model.input(ch).shortLabel)
                             != store().system.shortLabels[size_t(ch)])
                     out << QString::number(ch);

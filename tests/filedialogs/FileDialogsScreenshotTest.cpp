@@ -27,8 +27,8 @@ class FileDialogsScreenshotTest : public QObject
     void fillModel()
     {
         PresetTable &presets = model().mirror().presets;
-        const char *names[] = {"Default", "Lecture", "Conference", "", "Concert Hall", "",
-                               "Sixteen bytes ok"};
+        const char *names[] = {"Default",      "Lecture", "Conference",      "",
+                               "Concert Hall", "",        "Sixteen bytes ok"};
         for (int i = 0; i < 7; ++i) {
             presets.names[size_t(i)] = QString::fromLatin1(names[i]);
             presets.used[size_t(i)] = names[i][0] ? 1 : 0;

@@ -33,8 +33,7 @@ class PresetDialogTest : public QObject
     DataModel &model() { return *m_device->model; }
     template<typename T> T *slotWidget(int slot, int column)
     {
-        return qobject_cast<T *>(
-                m_dialog->findChild<QTableWidget *>()->cellWidget(slot, column));
+        return qobject_cast<T *>(m_dialog->findChild<QTableWidget *>()->cellWidget(slot, column));
     }
     LineEdit *nameEdit(int slot) { return slotWidget<LineEdit>(slot, 0); }
     QPushButton *button(int slot, int column) { return slotWidget<QPushButton>(slot, column); }
@@ -42,10 +41,7 @@ class PresetDialogTest : public QObject
     {
         return m_dialog->findChild<QPushButton *>(QLatin1String(name));
     }
-    QString progressText()
-    {
-        return m_dialog->progressDialog()->findChild<QLabel *>()->text();
-    }
+    QString progressText() { return m_dialog->progressDialog()->findChild<QLabel *>()->text(); }
     QByteArray sent() { return m_device->received(1); }
     bool nothingSent()
     {
@@ -142,10 +138,10 @@ private slots:
                                   << "Sixteen bytes ok" << false;
         QTest::newRow("trimmed") << "  Hall  " << QByteArray("\x03Hall") << "Hall" << false;
         const QString eight = QString::fromUtf8("一二三四五六七八");
-        QTest::newRow("8 double-byte") << eight << QByteArray("\x03") + LocalText::encode(eight)
-                                       << eight << false;
-        QTest::newRow("9 double-byte") << QString::fromUtf8("一二三四五六七八九") << QByteArray()
-                                       << "Old" << true;
+        QTest::newRow("8 double-byte")
+                << eight << QByteArray("\x03") + LocalText::encode(eight) << eight << false;
+        QTest::newRow("9 double-byte")
+                << QString::fromUtf8("一二三四五六七八九") << QByteArray() << "Old" << true;
         QTest::newRow("blanks") << "    " << QByteArray() << "Old" << false;
     }
     void renaming()
@@ -162,9 +158,10 @@ private slots:
             QVERIFY(nothingSent());
         else
             QCOMPARE(sent().toHex(' '), Frame::build(Msg::PresetRename, 1, payload).toHex(' '));
-        QCOMPARE(texts(), message ? QStringList {"Preset: The preset name's length can not be "
-                                                 "greater than 16 bytes, please enter again!"}
-                                  : QStringList());
+        QCOMPARE(texts(),
+                 message ? QStringList {"Preset: The preset name's length can not be "
+                                        "greater than 16 bytes, please enter again!"}
+                         : QStringList());
     }
 
     void slotActionsAreConfirmed_data()
@@ -172,8 +169,10 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("question");
         QTest::addColumn<quint8>("funcId");
-        QTest::newRow("save") << 1 << "Are you sure that you want to save current settings to "
-                                      "preset 8?" << quint8(2);
+        QTest::newRow("save") << 1
+                              << "Are you sure that you want to save current settings to "
+                                 "preset 8?"
+                              << quint8(2);
         QTest::newRow("load") << 2 << "Are you sure that you want to load preset 8?" << quint8(9);
         QTest::newRow("delete") << 5 << "Are you sure that you want to delete preset 8?"
                                 << quint8(4);
@@ -191,7 +190,9 @@ private slots:
         m_answer = 0;
         button(7, column)->click();
         QCOMPARE(sent().toHex(' '), Frame::build({3, 32, funcId}, 1, hex("07")).toHex(' '));
-        QCOMPARE(texts(), QStringList({QStringLiteral("Preset: ") + question, QStringLiteral("Preset: ") + question}));
+        QCOMPARE(texts(),
+                 QStringList({QStringLiteral("Preset: ") + question,
+                              QStringLiteral("Preset: ") + question}));
         QCOMPARE(MessageBox::history()[0].buttons, (QStringList {"OK", "Cancel"}));
     }
 
@@ -209,8 +210,9 @@ private slots:
         QStringList labels;
         for (quint16 b = 0; b < 3; ++b) {
             sent();
-            m_device->reply(Msg::PresetExportAll,
-                            ByteWriter().u8(0).u8(1).u16(b).bytes(QByteArray(b < 2 ? 512 : 9, 'p')));
+            m_device->reply(
+                    Msg::PresetExportAll,
+                    ByteWriter().u8(0).u8(1).u16(b).bytes(QByteArray(b < 2 ? 512 : 9, 'p')));
             labels << progressText();
             if (b < 2)
                 QCOMPARE(progress->value(), int(b));

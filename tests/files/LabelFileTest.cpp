@@ -101,7 +101,8 @@ private slots:
         QVERIFY(!LabelFile::write(QStringLiteral("/proc/self/x.lbl"), labels(16), 16, &error));
         QCOMPARE(error, QStringLiteral("Export failed!"));
         QVERIFY(!LabelFile::write(path("no/such/folder/x.lbl"), labels(16), 16, &error));
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), (QStringList {"labels.lbl", "old.lbl"}));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files),
+                 (QStringList {"labels.lbl", "old.lbl"}));
     }
 
     void channelCountFollowsBootModeAndFirmware()
@@ -135,7 +136,9 @@ private slots:
         QCOMPARE(changes[1].channel, 15);
         QCOMPARE(int(changes[2].kind), int(LabelSync::TouchScreen));
         const QByteArray expected = Frame::build(Msg::InputLabels, 1, QByteArray::fromHex("02"))
-                + Frame::build(Msg::OutputLabels, 1, "\x0f" "Sixteen bytes ok")
+                + Frame::build(Msg::OutputLabels, 1,
+                               "\x0f"
+                               "Sixteen bytes ok")
                 + Frame::build(Msg::InputShortLabels, 1, QByteArray("\x00TenBytes!!", 11));
         QCOMPARE(m_device.received(expected.size()).toHex(' '), expected.toHex(' '));
         QCOMPARE(model.input(2).label, QString());

@@ -92,12 +92,12 @@ private slots:
         QTest::addColumn<int>("blocks");
         QTest::addColumn<int>("lastSize");
         QTest::addColumn<QList<int>>("percents");
-        QTest::newRow("one slot, N = 1") << int(PresetBlockTransfer::OneSlot) << 1 << 300
-                                         << QList<int> {-1, 0};
-        QTest::newRow("all slots, N = 4") << int(PresetBlockTransfer::AllSlots) << 4 << 1
-                                          << QList<int> {-1, 0, 0, 25, 50};
-        QTest::newRow("all slots, last block full") << int(PresetBlockTransfer::AllSlots) << 2
-                                                    << 512 << QList<int> {-1, 0, 0};
+        QTest::newRow("one slot, N = 1")
+                << int(PresetBlockTransfer::OneSlot) << 1 << 300 << QList<int> {-1, 0};
+        QTest::newRow("all slots, N = 4")
+                << int(PresetBlockTransfer::AllSlots) << 4 << 1 << QList<int> {-1, 0, 0, 25, 50};
+        QTest::newRow("all slots, last block full")
+                << int(PresetBlockTransfer::AllSlots) << 2 << 512 << QList<int> {-1, 0, 0};
     }
     void exportWritesTheBlocksInOrder()
     {
@@ -168,12 +168,12 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("cancelled") << "cancel" << int(PresetBlockTransfer::Cancelled) << "";
         QTest::newRow("nothing to export") << "empty" << int(PresetBlockTransfer::Empty) << "";
-        QTest::newRow("short middle block") << "short" << int(PresetBlockTransfer::Failed)
-                                            << "Export failed!";
-        QTest::newRow("oversized block") << "long" << int(PresetBlockTransfer::Failed)
-                                         << "Export failed!";
-        QTest::newRow("disk full") << "full" << int(PresetBlockTransfer::Failed)
-                                   << "Export failed!";
+        QTest::newRow("short middle block")
+                << "short" << int(PresetBlockTransfer::Failed) << "Export failed!";
+        QTest::newRow("oversized block")
+                << "long" << int(PresetBlockTransfer::Failed) << "Export failed!";
+        QTest::newRow("disk full")
+                << "full" << int(PresetBlockTransfer::Failed) << "Export failed!";
     }
     void aStoppedExportLeavesTheTargetAlone()
     {
@@ -216,7 +216,8 @@ private slots:
 
     void anUnwritableTargetFailsBeforeAnythingIsSent()
     {
-        for (const QString &target : {path("missing/folder/x.pst"), QStringLiteral("/proc/self/x.pst")}) {
+        for (const QString &target :
+             {path("missing/folder/x.pst"), QStringLiteral("/proc/self/x.pst")}) {
             PresetExport transfer(m_device.model.get());
             QSignalSpy ended(&transfer, &PresetBlockTransfer::ended);
             QVERIFY(!transfer.start(PresetBlockTransfer::OneSlot, 1, target));
@@ -231,10 +232,10 @@ private slots:
         QTest::addColumn<int>("scope");
         QTest::addColumn<int>("size");
         QTest::addColumn<QList<int>>("percents");
-        QTest::newRow("one slot, 1024 bytes") << int(PresetBlockTransfer::OneSlot) << 1024
-                                              << QList<int> {-1, 33, 66};
-        QTest::newRow("all slots, 5 bytes") << int(PresetBlockTransfer::AllSlots) << 5
-                                            << QList<int> {-1};
+        QTest::newRow("one slot, 1024 bytes")
+                << int(PresetBlockTransfer::OneSlot) << 1024 << QList<int> {-1, 33, 66};
+        QTest::newRow("all slots, 5 bytes")
+                << int(PresetBlockTransfer::AllSlots) << 5 << QList<int> {-1};
     }
     void importSendsTheFileInBlocks()
     {
@@ -292,8 +293,8 @@ private slots:
         QTest::newRow("missing") << int(PresetBlockTransfer::AllSlots) << qint64(-1)
                                  << QByteArray();
         // 65535 x 512 bytes need 65536 blocks: the u16 block number would wrap around.
-        QTest::newRow("65536 blocks") << int(PresetBlockTransfer::AllSlots)
-                                      << qint64(65535) * 512 << QByteArray();
+        QTest::newRow("65536 blocks")
+                << int(PresetBlockTransfer::AllSlots) << qint64(65535) * 512 << QByteArray();
         QTest::newRow("one slot, word of the last bytes")
                 << int(PresetBlockTransfer::OneSlot) << qint64(600) << pattern(600, 5).right(4);
         QTest::newRow("all slots, word of the first bytes")
