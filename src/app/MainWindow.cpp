@@ -76,9 +76,9 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     // DeviceListDialog: built on first show (deviceListDialog()), as are the fault report and
     // the meter window; most runs never open them, and every widget built delays the start.
     SplashScreen::reportProgress(10);
-    // LabelDialog.
+    // LabelDialog: built on first show (labelDialog()).
     SplashScreen::reportProgress(14);
-    // PresetDialog.
+    // PresetDialog: built on first show (presetDialog()); transfers start only from it.
     SplashScreen::reportProgress(18);
     // RecPlayDialog.
     SplashScreen::reportProgress(22);
@@ -420,10 +420,10 @@ void MainWindow::systemMessage(uchar type, uchar subType, uchar funcId, uchar, u
         controlFirmwareReported();
     else if (id == Msg::SysChannelConfig || id == Msg::SysDanteState)
         deviceConfigurationReported();
-    if (id == Msg::SysDanteState && m_labelDialog)
-        m_labelDialog->refreshDanteState();
     else if (id == Msg::SysFaultFlags || id == Msg::SysFaults)
         faultReported();
+    if (id == Msg::SysDanteState && m_labelDialog)
+        m_labelDialog->refreshDanteState();
 }
 
 void MainWindow::controlFirmwareReported()
