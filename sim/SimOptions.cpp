@@ -151,6 +151,14 @@ void SimOptions::declare(QCommandLineParser &p)
                           "network change gives the processor, as the hardware does. The new "
                           "address must exist on an interface (test namespaces)."));
     option("no-usb-drive", QStringLiteral("Start with no drive in the USB port."));
+    option("preset-scene-size",
+           QStringLiteral("Bytes of touch-screen scene each saved preset keeps, 0 to 1048576 "
+                          "(preset images grow by as much per slot)."),
+           QStringLiteral("bytes"), "0");
+    option("drop-after-preset-blocks",
+           QStringLiteral("Drop the connection after this many blocks of a preset export or "
+                          "import."),
+           QStringLiteral("count"));
     option("verbose", QStringLiteral("Log every frame received and sent."));
     option("quiet", QStringLiteral("Log nothing but errors."));
 }
@@ -259,6 +267,16 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
     }
     o.followNetwork = p.isSet("follow-network");
     o.usbDrive = !p.isSet("no-usb-drive");
+    const int sceneSize = p.value("preset-scene-size").toInt(&ok);
+    if (!ok || sceneSize < 0 || sceneSize > (1 << 20))
+        return fail("preset-scene-size", p.value("preset-scene-size"));
+    o.presetSceneSize = sceneSize;
+    if (p.isSet("drop-after-preset-blocks")) {
+        const int blocks = p.value("drop-after-preset-blocks").toInt(&ok);
+        if (!ok || blocks < 0)
+            return fail("drop-after-preset-blocks", p.value("drop-after-preset-blocks"));
+        o.faults.dropAfterPresetBlocks = blocks;
+    }
     o.verbose = p.isSet("verbose");
     o.quiet = p.isSet("quiet");
     return o;

@@ -13,6 +13,8 @@
 #include "editors/chain/ModuleWidget.h"
 #include "widgets/MessageBox.h"
 #include "editors/overview/OverviewWidget.h"
+#include "filedialogs/LabelDialog.h"
+#include "filedialogs/PresetDialog.h"
 #include "panel/DeviceListDialog.h"
 #include "panel/DeviceWidget.h"
 #include "model/DataModel.h"
@@ -87,9 +89,9 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     // DeviceListDialog: built on first show (deviceListDialog()), as are the fault report and
     // the meter window; most runs never open them, and every widget built delays the start.
     SplashScreen::reportProgress(10);
-    // LabelDialog.
+    // LabelDialog: built on first show (labelDialog()).
     SplashScreen::reportProgress(14);
-    // PresetDialog.
+    // PresetDialog: built on first show (presetDialog()); transfers start only from it.
     SplashScreen::reportProgress(18);
     // RecPlayDialog.
     SplashScreen::reportProgress(22);
@@ -290,12 +292,37 @@ void MainWindow::retranslateFaultMessageBox()
 
 void MainWindow::labelTriggered()
 {
-    showDialog(m_labelDialog);
+    showDialog(labelDialog());
+}
+
+LabelDialog *MainWindow::labelDialog()
+{
+    if (m_labelDialog)
+        return m_labelDialog;
+    m_labelDialog = new LabelDialog(m_model, m_settings, this);
+    connect(&m_router, &SyncRouter::labelMessage, m_labelDialog, &LabelDialog::tcpSyncToUI);
+    connect(this, &MainWindow::channelMasksChanged, m_labelDialog,
+            &LabelDialog::applyChannelConfig);
+    // The strips and the overview show the new label too.
+    connect(m_labelDialog, &LabelDialog::inputLabelChanged, this,
+            [this](int channel) { m_model->announce(Msg::InputLabels, quint8(channel)); });
+    connect(m_labelDialog, &LabelDialog::outputLabelChanged, this,
+            [this](int channel) { m_model->announce(Msg::OutputLabels, quint8(channel)); });
+    return m_labelDialog;
 }
 
 void MainWindow::presetTriggered()
 {
-    showDialog(m_presetDialog);
+    showDialog(presetDialog());
+}
+
+PresetDialog *MainWindow::presetDialog()
+{
+    if (m_presetDialog)
+        return m_presetDialog;
+    m_presetDialog = new PresetDialog(m_model, m_settings, this);
+    connect(&m_router, &SyncRouter::presetMessage, m_presetDialog, &PresetDialog::tcpSyncToUI);
+    return m_presetDialog;
 }
 
 void MainWindow::recPlayTriggered()
@@ -501,6 +528,8 @@ void MainWindow::systemMessage(uchar type, uchar subType, uchar funcId, uchar, u
         deviceConfigurationReported();
     else if (id == Msg::SysFaultFlags || id == Msg::SysFaults)
         faultReported();
+    if (id == Msg::SysDanteState && m_labelDialog)
+        m_labelDialog->refreshDanteState();
 }
 
 void MainWindow::controlFirmwareReported()

@@ -20,6 +20,8 @@ class DanteSetupDialog;
 class GPIOSetupDialog;
 class RecPlayDialog;
 class DeviceWidget;
+class LabelDialog;
+class PresetDialog;
 class ModuleWidget;
 class OverviewWidget;
 class SystemUpgradeProgressDialog;
@@ -130,6 +132,8 @@ private:
     SystemUpgradeProgressDialog *systemUpgradeDialog();
     RecPlayDialog *recPlayDialog();
     GPIOSetupDialog *gpioSetupDialog();
+    LabelDialog *labelDialog();
+    PresetDialog *presetDialog();
     void retranslateFaultMessageBox();
     DeviceWidget *createDevicePanel(QWidget *parent);
     OverviewWidget *createOverview(QWidget *parent);
@@ -155,8 +159,8 @@ private:
 
     // ---- views of the other parts; null until their part is built ----
     DeviceListDialog *m_deviceListDialog = nullptr;
-    QWidget *m_labelDialog = nullptr; // LabelDialog
-    QWidget *m_presetDialog = nullptr; // PresetDialog
+    LabelDialog *m_labelDialog = nullptr;
+    PresetDialog *m_presetDialog = nullptr;
     RecPlayDialog *m_recPlayDialog = nullptr;
     QWidget *m_deviceSetupDialog = nullptr; // DeviceSetupDialog
     GPIOSetupDialog *m_gpioSetupDialog = nullptr;
