@@ -30,7 +30,7 @@ QString describe(MessageId id, quint8 flag, int length)
 SimConnection::SimConnection(QTcpSocket *socket, SimDevice &device, Clock clock)
     : m_socket(socket), m_device(device), m_clock(std::move(clock)),
       m_session(device.store(), device.table(), device.faults()), m_openedAt(m_clock()),
-      m_lastGarbage(m_openedAt)
+      m_lastGarbage(m_openedAt), m_lastImpossible(m_openedAt)
 {
     m_socket->setParent(this);
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -38,6 +38,11 @@ SimConnection::SimConnection(QTcpSocket *socket, SimDevice &device, Clock clock)
     connect(m_socket, &QTcpSocket::disconnected, this, &SimConnection::finish);
     connect(&m_trickleTimer, &QTimer::timeout, this, &SimConnection::trickle);
     m_trickleTimer.setInterval(1);
+    if (m_device.faults().replyFloodPerSecond > 0) {
+        connect(&m_floodTimer, &QTimer::timeout, this, &SimConnection::flood);
+        m_floodTimer.start(5);
+        m_floodStart = m_clock();
+    }
     qCInfo(lcSim).noquote() << "client connected from" << m_socket->peerAddress().toString();
     send(m_session.greeting());
 }
@@ -98,7 +103,26 @@ void SimConnection::send(const Outgoing &frame)
         m_lastGarbage = m_clock();
         writeRaw(Garbage);
     }
+    if (faults.impossibleLengthEveryMs > 0
+        && m_clock() - m_lastImpossible >= faults.impossibleLengthEveryMs) {
+        m_lastImpossible = m_clock();
+        writeRaw(QByteArray::fromHex("827d010003010180ffff")); // claims 65,535 bytes
+    }
     writeRaw(Frame::build(frame.id, Frame::Reply, frame.payload));
+}
+
+// Input meter replies, as many as the rate asks for by now; a socket that cannot keep up is not
+// written further ahead than a few hundred kilobytes.
+void SimConnection::flood()
+{
+    if (m_finished || m_closing || silent())
+        return;
+    const qint64 due = (m_clock() - m_floodStart) * m_device.faults().replyFloodPerSecond / 1000;
+    while (m_floodSent < due && m_socket->bytesToWrite() < 256 * 1024) {
+        m_device.apply(this, m_session.handle({3, 1, 1}, Frame::ReadRequest, QByteArray()));
+        ++m_floodSent;
+    }
+    m_floodSent = qMax(m_floodSent, due - m_device.faults().replyFloodPerSecond);
 }
 
 void SimConnection::writeRaw(const QByteArray &bytes)

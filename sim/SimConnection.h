@@ -42,6 +42,7 @@ private:
     void readFrames();
     void writeRaw(const QByteArray &bytes);
     void trickle();
+    void flood();
     void finish();
     qint64 age() const { return m_clock() - m_openedAt; }
 
@@ -54,6 +55,10 @@ private:
     qint64 m_lastGarbage;
     QByteArray m_trickle; // bytes still to go out one at a time
     QTimer m_trickleTimer;
+    QTimer m_floodTimer;
+    qint64 m_floodStart = 0;
+    qint64 m_floodSent = 0;
+    qint64 m_lastImpossible;
     bool m_closing = false;
     bool m_finished = false;
 };

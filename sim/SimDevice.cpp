@@ -151,6 +151,14 @@ void SimDevice::housekeeping()
         m_store.usb.advance(n);
         m_store.dante.advance(n);
     }
+    const qint64 flipEvery = m_options.faults.configFlipEveryMs;
+    if (flipEvery > 0 && m_store.now - m_lastFlip >= flipEvery) {
+        m_lastFlip = m_store.now;
+        m_flipped = !m_flipped;
+        const QString name = m_flipped ? QStringLiteral("16x8") : m_options.identity.config;
+        if (const auto config = ChannelConfig::fromName(name))
+            m_store.config = *config;
+    }
     const auto connections = m_connections;
     for (SimConnection *c : connections)
         c->checkFaults();

@@ -96,6 +96,8 @@ private:
     SimCommandListener *m_commands;
     std::vector<SimConnection *> m_connections;
     QTimer m_tick;
+    qint64 m_lastFlip = 0;
+    bool m_flipped = false;
     qint64 m_lastSecond = 0;
 
     QTimer m_loadTimer;

@@ -16,6 +16,12 @@ struct SimFaults
     // Drop the connection instead of answering the preset block request or block after this
     // many blocks of one exchange; -1 never.
     int dropAfterPresetBlocks = -1;
+    // Load a device can put on the program: valid replies sent unasked at this rate (replies
+    // per second, 0 none), the channel configuration flipping between its own and 16x8 this
+    // often (0 never), and a header claiming 65,535 bytes before a reply this often (0 never).
+    int replyFloodPerSecond = 0;
+    qint64 configFlipEveryMs = 0;
+    qint64 impossibleLengthEveryMs = 0;
 };
 
 } // namespace sim

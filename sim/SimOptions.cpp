@@ -159,6 +159,17 @@ void SimOptions::declare(QCommandLineParser &p)
            QStringLiteral("Drop the connection after this many blocks of a preset export or "
                           "import."),
            QStringLiteral("count"));
+    option("reply-flood",
+           QStringLiteral("Send this many valid meter replies per second unasked on every "
+                          "connection (a device flooding the link)."),
+           QStringLiteral("per-second"));
+    option("config-flip",
+           QStringLiteral("Flip the reported channel configuration between its own and 16x8 "
+                          "this often."),
+           QStringLiteral("seconds"));
+    option("impossible-length",
+           QStringLiteral("Send a header claiming 65535 payload bytes before a reply this often."),
+           QStringLiteral("seconds"));
     option("verbose", QStringLiteral("Log every frame received and sent."));
     option("quiet", QStringLiteral("Log nothing but errors."));
 }
@@ -253,6 +264,19 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
         || (p.isSet("garbage-every") && o.faults.garbageEveryMs == 0))
         return fail("garbage-every", p.value("garbage-every"));
     o.faults.byteByByte = p.isSet("byte-by-byte");
+    if (p.isSet("reply-flood")) {
+        bool rateOk = false;
+        const int rate = p.value("reply-flood").toInt(&rateOk);
+        if (!rateOk || rate < 1 || rate > 1000000)
+            return fail("reply-flood", p.value("reply-flood"));
+        o.faults.replyFloodPerSecond = rate;
+    }
+    if (!seconds("config-flip", &o.faults.configFlipEveryMs)
+        || (p.isSet("config-flip") && o.faults.configFlipEveryMs == 0))
+        return fail("config-flip", p.value("config-flip"));
+    if (!seconds("impossible-length", &o.faults.impossibleLengthEveryMs)
+        || (p.isSet("impossible-length") && o.faults.impossibleLengthEveryMs == 0))
+        return fail("impossible-length", p.value("impossible-length"));
     SimSystem probe;
     for (const QString &fault : p.values("fault")) {
         if (!probe.injectFault(fault))

@@ -53,6 +53,8 @@ public:
     const std::vector<PendingWrite> &pendingWrites() const { return m_writes.pending(); }
     qint64 lastReceiveTime() const { return m_connection->lastReceiveTime(); }
     qint64 now() const { return m_clock(); }
+    // Ticks since the current connection attempt began (the poll's time base).
+    qint64 tickCount() const { return m_connection->tickCount(); }
 
     // The receive path behind tcpReadyRead: appends bytes of the current connection and
     // dispatches every complete frame. Tests and the fuzzers feed it directly.
