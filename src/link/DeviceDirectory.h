@@ -30,7 +30,7 @@ class DeviceDirectory : public QObject
 public:
     static constexpr int MaxDevices = DeviceRegistry::MaxRows;
     // Given back per second at most, so a flood never turns the list over wholesale.
-    static constexpr int ReleasedPerSecond = MaxDevices / 10;
+    static constexpr int ReleasedPerSecond = MaxDevices / 20;
 
     struct Hooks
     {

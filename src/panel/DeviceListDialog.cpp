@@ -141,15 +141,15 @@ void DeviceListDialog::addRemoveButton(int row)
 void DeviceListDialog::addVisibleRemoveButtons()
 {
     const int rows = m_tableWidget->rowCount();
-    if (rows == 0)
+    if (rows == 0 || !isVisible())
         return;
     const int viewHeight = m_tableWidget->viewport()->height();
-    int first = m_tableWidget->rowAt(0);
+    const int first = m_tableWidget->rowAt(0);
     int last = m_tableWidget->rowAt(viewHeight - 1);
     if (first < 0)
-        first = 0;
+        return;
     if (last < 0)
-        last = rows - 1;
+        last = rows - 1; // the rows end above the bottom
     for (int row = first; row <= last && row < rows; ++row)
         addRemoveButton(row);
 }

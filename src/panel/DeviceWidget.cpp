@@ -39,7 +39,7 @@ const char *const BuiltInPassword = "#*qubit*";
 const char *const SourceRowProperty = "sourceRow";
 const QSize ButtonSize(28, 28);
 const QSize IconSize(18, 18);
-const int EagerRowWidgets = 32; // row widgets made before the rows are seen
+const int EagerRowWidgets = 12; // row widgets made before the rows are seen
 
 } // namespace
 
@@ -221,7 +221,7 @@ DeviceItemWidget *DeviceWidget::addRowWidget(int index)
 void DeviceWidget::addVisibleRowWidgets()
 {
     const int rows = m_listWidget->count();
-    if (rows <= EagerRowWidgets)
+    if (rows <= EagerRowWidgets || !isVisible())
         return;
     // Rows are RowHeight high with the list's spacing around each.
     QWidget *viewport = m_listWidget->viewport();
@@ -267,6 +267,10 @@ void DeviceWidget::removeRow(int index)
         return;
     QScopedValueRollback<bool> removing(m_removing, true);
     delete m_listWidget->takeItem(index);
+    if (m_loggedInRow == index)
+        m_loggedInRow = -1;
+    else if (m_loggedInRow > index)
+        --m_loggedInRow;
     addVisibleRowWidgets(); // a row without its widget may have moved into view
 }
 
@@ -449,14 +453,19 @@ void DeviceWidget::setLogin(uchar status)
     }
 }
 
+// Only the row that showed the login and the row that shows it now can change.
 void DeviceWidget::refreshLoginState()
 {
     if (!m_model)
         return;
-    for (int i = 0; i < m_listWidget->count(); ++i) {
-        if (DeviceItemWidget *widget = row(i))
-            widget->setLoggedIn(i == m_model->currentIndex() && m_model->isLoggedIn());
+    const int loggedIn = m_model->isLoggedIn() ? m_model->currentIndex() : -1;
+    if (m_loggedInRow != loggedIn) {
+        if (DeviceItemWidget *widget = row(m_loggedInRow))
+            widget->setLoggedIn(false);
     }
+    m_loggedInRow = loggedIn;
+    if (DeviceItemWidget *widget = row(loggedIn))
+        widget->setLoggedIn(true);
 }
 
 bool DeviceWidget::currentSocketConnected() const

@@ -149,4 +149,5 @@ private:
     bool m_remind = true;
     bool m_wasLoggedIn = false;
     bool m_registryProblemTold = false;
+    int m_loggedInRow = -1; // the row showing the login badge
 };
