@@ -195,6 +195,14 @@ Processors on the local network appear here.</source>
         <source>Do not remind again</source>
         <translation>不再提醒</translation>
     </message>
+    <message>
+        <source>The list of known devices (devices.db) cannot be read. It is left as it is; devices found in this session are shown but will not be remembered.</source>
+        <translation>已知设备列表 (devices.db) 无法读取。该文件保持原样；本次找到的设备会显示，但不会被记住。</translation>
+    </message>
+    <message>
+        <source>The list of known devices (devices.db) cannot be written. New devices and changes of this session will not be remembered.</source>
+        <translation>已知设备列表 (devices.db) 无法写入。本次的新设备和更改不会被记住。</translation>
+    </message>
 </context>
 <context>
     <name>EditDeviceDialog</name>

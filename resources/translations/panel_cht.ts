@@ -195,6 +195,14 @@ Processors on the local network appear here.</source>
         <source>Do not remind again</source>
         <translation>不再提醒</translation>
     </message>
+    <message>
+        <source>The list of known devices (devices.db) cannot be read. It is left as it is; devices found in this session are shown but will not be remembered.</source>
+        <translation>已知裝置列表 (devices.db) 無法讀取。該檔案保持原樣；本次找到的裝置會顯示，但不會被記住。</translation>
+    </message>
+    <message>
+        <source>The list of known devices (devices.db) cannot be written. New devices and changes of this session will not be remembered.</source>
+        <translation>已知裝置列表 (devices.db) 無法寫入。本次的新裝置和更改不會被記住。</translation>
+    </message>
 </context>
 <context>
     <name>EditDeviceDialog</name>

@@ -45,20 +45,95 @@ DeviceDirectory::~DeviceDirectory()
 void DeviceDirectory::start(const QString &registryFile)
 {
     m_registry = std::make_unique<DeviceRegistry>(registryFile);
-    const QVector<UdpBrowsingPacket> packets = m_registry->load();
-    for (const UdpBrowsingPacket &packet : packets)
-        appendEntry(packet, false);
+    loadRegistry();
     m_interfaceCount = InterfaceChoice::usableCount(m_interfaces.interfaces());
     rebuildSockets();
 }
 
+// At start the rows come before any signal; a file that was locked then is read as soon as it
+// is free, its devices joining the list like new ones (offline).
+void DeviceDirectory::loadRegistry()
+{
+    DeviceRegistry::LoadResult result;
+    const QVector<UdpBrowsingPacket> packets = m_registry->load(&result);
+    if (result == DeviceRegistry::LoadResult::Locked)
+        return;
+    const bool late = !m_entries.empty();
+    m_registryLoaded = true;
+    for (const UdpBrowsingPacket &packet : packets) {
+        const int known = indexOf(packet.deviceId);
+        if (known >= 0) {
+            m_entries[size_t(known)]->kept = true;
+            continue;
+        }
+        if (count() >= MaxDevices)
+            break;
+        const int index = appendEntry(packet, false);
+        DeviceEntry &entry = *m_entries[size_t(index)];
+        entry.stored = true;
+        entry.kept = true;
+        if (late)
+            emit deviceListAdd(&entry.packet, false);
+    }
+    checkRegistryProblem();
+}
+
+void DeviceDirectory::saveRegistry()
+{
+    if (!m_registryLoaded)
+        loadRegistry();
+    m_registry->flush();
+    checkRegistryProblem();
+}
+
+void DeviceDirectory::checkRegistryProblem()
+{
+    if (m_problemTold || m_registry->problem() == DeviceRegistry::Problem::None)
+        return;
+    m_problemTold = true;
+    emit registryProblem();
+}
+
 int DeviceDirectory::indexOf(quint32 deviceId) const
 {
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i]->packet.deviceId == deviceId)
+    return m_byId.value(deviceId, -1);
+}
+
+int DeviceDirectory::indexOfAddress(quint32 address) const
+{
+    return m_byAddress.value(address, -1);
+}
+
+void DeviceDirectory::keep(int index)
+{
+    if (index >= 0 && index < count())
+        m_entries[size_t(index)]->kept = true;
+}
+
+// The first entry at or after from with the key, or -1.
+template<typename Key>
+static int firstFrom(const std::vector<std::unique_ptr<DeviceEntry>> &entries, size_t from,
+                     Key key)
+{
+    for (size_t i = from; i < entries.size(); ++i) {
+        if (key(*entries[i]))
             return int(i);
     }
     return -1;
+}
+
+// Entries from index on moved one place up: their places in the indexes follow.
+void DeviceDirectory::reindexFrom(int index)
+{
+    for (size_t i = size_t(index); i < m_entries.size(); ++i) {
+        const UdpBrowsingPacket &p = m_entries[i]->packet;
+        auto id = m_byId.find(p.deviceId);
+        if (id != m_byId.end() && *id == int(i) + 1)
+            *id = int(i);
+        auto address = m_byAddress.find(p.ipAddress);
+        if (address != m_byAddress.end() && *address == int(i) + 1)
+            *address = int(i);
+    }
 }
 
 std::unique_ptr<QUdpSocket> DeviceDirectory::bindSocket(const QHostAddress &address)
@@ -120,6 +195,35 @@ void DeviceDirectory::ageDevices()
         entry.packet.fault = 0;
         emit deviceListFaultChanged(uint(i), false);
     }
+    if (count() >= MaxDevices)
+        releaseRoom();
+}
+
+// The list is full: the entries that were heard once and are gone (what a flood of spoofed
+// identities leaves) give back room, the longest unheard first.
+void DeviceDirectory::releaseRoom()
+{
+    std::vector<std::pair<qint64, int>> candidates;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const DeviceEntry &entry = *m_entries[i];
+        if (!entry.kept && !entry.stored && !entry.online)
+            candidates.emplace_back(entry.lastSeen, int(i));
+    }
+    if (candidates.size() > size_t(ReleasedPerSecond)) {
+        std::nth_element(candidates.begin(), candidates.begin() + ReleasedPerSecond,
+                         candidates.end());
+        candidates.resize(size_t(ReleasedPerSecond));
+    }
+    std::vector<int> indexes;
+    for (const auto &candidate : candidates)
+        indexes.push_back(candidate.second);
+    std::sort(indexes.begin(), indexes.end(), std::greater<int>()); // the later ones first
+    for (int index : indexes) {
+        if (m_hooks.releaseEntry)
+            m_hooks.releaseEntry(index);
+        else
+            remove(index);
+    }
 }
 
 void DeviceDirectory::udpReadyRead()
@@ -149,8 +253,18 @@ int DeviceDirectory::appendEntry(const UdpBrowsingPacket &packet, bool online)
     entry->lastSeen = m_clock();
     if (m_hooks.entryCreated)
         m_hooks.entryCreated(*entry);
+    const int index = int(m_entries.size());
+    m_byId.insert(packet.deviceId, m_byId.value(packet.deviceId, index));
+    m_byAddress.insert(packet.ipAddress, m_byAddress.value(packet.ipAddress, index));
     m_entries.push_back(std::move(entry));
-    return int(m_entries.size()) - 1;
+    return index;
+}
+
+// The entry gets its registry row now, with what it holds.
+void DeviceDirectory::store(DeviceEntry &entry)
+{
+    entry.stored = true;
+    m_registry->sqlAdd(entry.packet);
 }
 
 // The address of the receiving interface in the device's subnet. Loopback and interfaces the
@@ -182,7 +296,11 @@ void DeviceDirectory::processAnnouncement(const QByteArray &datagram, int interf
 
 void DeviceDirectory::addDiscovered(const UdpBrowsingPacket &packet, int interfaceIndex)
 {
-    m_registry->sqlAdd(packet);
+    if (count() >= MaxDevices) {
+        if (m_refused++ == 0)
+            qCDebug(lcLink) << "Device list full:" << MaxDevices << "devices";
+        return;
+    }
     const int index = appendEntry(packet, true);
     DeviceEntry &entry = *m_entries[size_t(index)];
     entry.localAddress = localAddressFor(interfaceIndex, packet.ipAddress);
@@ -200,42 +318,53 @@ void DeviceDirectory::updateDiscovered(int index, const UdpBrowsingPacket &packe
     entry.lastSeen = m_clock();
 
     const unsigned changed = P::changedFields(stored, packet);
+    // Rows are written only for a device already remembered; one heard the second time gets
+    // its row below, with what it says now.
+    DeviceRegistry *registry = entry.stored ? m_registry.get() : nullptr;
     if (changed & P::IPAddressField) {
+        moveAddress(index, stored.ipAddress, packet.ipAddress);
         stored.ipAddress = packet.ipAddress;
         emit deviceListIPAddressChanged(i, stored.ipAddress);
-        m_registry->sqlUpdateIPAddress(id, stored.ipAddress);
+        if (registry)
+            registry->sqlUpdateIPAddress(id, stored.ipAddress);
     }
     if (changed & P::ModelField) {
         stored.model = packet.model;
         emit deviceListModelChanged(i, P::textString(stored.model));
-        m_registry->sqlUpdateModel(id, stored.model);
+        if (registry)
+            registry->sqlUpdateModel(id, stored.model);
     }
     if (changed & P::ARMVersionField) {
         stored.armVersion = packet.armVersion;
         emit deviceListARMVersionChanged(i, stored.armVersion[0], stored.armVersion[1],
                                          stored.armVersion[2]);
-        m_registry->sqlUpdateARMVersion(id, stored.armVersion);
+        if (registry)
+            registry->sqlUpdateARMVersion(id, stored.armVersion);
     }
     if (changed & P::DSPVersionField) {
         stored.dspVersion = packet.dspVersion;
         emit deviceListDSPVersionChanged(i, stored.dspVersion[0], stored.dspVersion[1],
                                          stored.dspVersion[2]);
-        m_registry->sqlUpdateDSPVersion(id, stored.dspVersion);
+        if (registry)
+            registry->sqlUpdateDSPVersion(id, stored.dspVersion);
     }
     if (changed & P::SerialNumberField) {
         stored.serialNumber = packet.serialNumber;
         emit deviceListSerialNumberChanged(i, P::textString(stored.serialNumber));
-        m_registry->sqlUpdateSerialNumber(id, stored.serialNumber);
+        if (registry)
+            registry->sqlUpdateSerialNumber(id, stored.serialNumber);
     }
     if (changed & P::LocationField) {
         stored.location = packet.location;
         emit deviceListLocationChanged(i, P::textString(stored.location));
-        m_registry->sqlUpdateLocation(id, stored.location);
+        if (registry)
+            registry->sqlUpdateLocation(id, stored.location);
     }
     if (changed & P::DescriptionField) {
         stored.description = packet.description;
         emit deviceListDescriptionChanged(i, P::textString(stored.description));
-        m_registry->sqlUpdateDescription(id, stored.description);
+        if (registry)
+            registry->sqlUpdateDescription(id, stored.description);
     }
     if (changed & P::FaultField) {
         stored.fault = packet.fault;
@@ -245,6 +374,9 @@ void DeviceDirectory::updateDiscovered(int index, const UdpBrowsingPacket &packe
         stored.preset = packet.preset; // in memory only
         emit deviceListPresetChanged(i, P::textString(stored.preset));
     }
+    if (!entry.stored)
+        store(entry);
+    // Shown only by the full list, which follows it; nothing else is done for it.
     stored.runTime = packet.runTime;
     stored.totalTime = packet.totalTime;
     emit deviceListRunTimeChanged(i, stored.runTime, stored.totalTime);
@@ -267,20 +399,46 @@ int DeviceDirectory::addByAddress(quint32 address)
     UdpBrowsingPacket packet;
     packet.deviceId = Discovery::manualDeviceId(used);
     packet.ipAddress = address;
-    m_registry->sqlAdd(packet);
     const int index = appendEntry(packet, false);
-    emit deviceListAdd(&m_entries[size_t(index)]->packet, false);
+    DeviceEntry &entry = *m_entries[size_t(index)];
+    entry.kept = true;
+    store(entry);
+    emit deviceListAdd(&entry.packet, false);
     return index;
+}
+
+// The address index follows an entry's new address; the old one goes to the next entry that
+// has it, if any.
+void DeviceDirectory::moveAddress(int index, quint32 from, quint32 to)
+{
+    if (from == to)
+        return;
+    if (m_byAddress.value(from, -1) == index) {
+        const int next = firstFrom(m_entries, size_t(index) + 1,
+                                   [from](const DeviceEntry &e) { return e.packet.ipAddress == from; });
+        if (next >= 0)
+            m_byAddress.insert(from, next);
+        else
+            m_byAddress.remove(from);
+    }
+    const int holder = m_byAddress.value(to, -1);
+    if (holder < 0 || holder > index)
+        m_byAddress.insert(to, index);
 }
 
 void DeviceDirectory::changeAddress(int index, quint32 address)
 {
-    UdpBrowsingPacket &packet = m_entries[size_t(index)]->packet;
+    DeviceEntry &entry = *m_entries[size_t(index)];
+    UdpBrowsingPacket &packet = entry.packet;
     if (packet.ipAddress == address)
         return;
+    moveAddress(index, packet.ipAddress, address);
     packet.ipAddress = address;
     emit deviceListIPAddressChanged(uint(index), address);
-    m_registry->sqlUpdateIPAddress(packet.deviceId, address);
+    if (entry.stored)
+        m_registry->sqlUpdateIPAddress(packet.deviceId, address);
+    else
+        store(entry);
 }
 
 void DeviceDirectory::changeNetwork(int index, quint32 address, quint32 mask, quint32 gateway)
@@ -299,19 +457,52 @@ void DeviceDirectory::changeNetwork(int index, quint32 address, quint32 mask, qu
 
 void DeviceDirectory::changeDeviceId(int index, quint32 deviceId)
 {
-    UdpBrowsingPacket &packet = m_entries[size_t(index)]->packet;
+    DeviceEntry &entry = *m_entries[size_t(index)];
+    UdpBrowsingPacket &packet = entry.packet;
     const quint32 oldId = packet.deviceId;
+    if (m_byId.value(oldId, -1) == index) {
+        const int next = firstFrom(m_entries, size_t(index) + 1,
+                                   [oldId](const DeviceEntry &e) { return e.packet.deviceId == oldId; });
+        if (next >= 0)
+            m_byId.insert(oldId, next);
+        else
+            m_byId.remove(oldId);
+    }
     packet.deviceId = deviceId;
+    const int holder = m_byId.value(deviceId, -1);
+    if (holder < 0 || holder > index)
+        m_byId.insert(deviceId, index);
     emit deviceListDeviceIDChanged(uint(index), deviceId);
-    m_registry->sqlUpdateDeviceId(oldId, deviceId);
+    if (entry.stored)
+        m_registry->sqlUpdateDeviceId(oldId, deviceId);
+    else
+        store(entry);
 }
 
 void DeviceDirectory::remove(int index)
 {
     if (index < 0 || index >= count())
         return;
-    m_registry->sqlRemove(m_entries[size_t(index)]->packet.deviceId);
+    DeviceEntry &entry = *m_entries[size_t(index)];
+    const quint32 id = entry.packet.deviceId;
+    const quint32 address = entry.packet.ipAddress;
+    if (entry.stored)
+        m_registry->sqlRemove(id);
     if (m_hooks.entryRemoved)
-        m_hooks.entryRemoved(*m_entries[size_t(index)]);
+        m_hooks.entryRemoved(entry);
     m_entries.erase(m_entries.begin() + index);
+    // Its places in the indexes go to the next entries with the same keys, then all shift.
+    const auto replace = [&](QHash<quint32, int> &hash, quint32 key, auto matches) {
+        if (hash.value(key, -1) != index)
+            return;
+        const int next = firstFrom(m_entries, size_t(index), matches);
+        if (next >= 0)
+            hash.insert(key, next + 1); // shifted below
+        else
+            hash.remove(key);
+    };
+    replace(m_byId, id, [id](const DeviceEntry &e) { return e.packet.deviceId == id; });
+    replace(m_byAddress, address,
+            [address](const DeviceEntry &e) { return e.packet.ipAddress == address; });
+    reindexFrom(index);
 }

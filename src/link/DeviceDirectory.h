@@ -8,6 +8,7 @@
 #include "UdpBrowsingPacket.h"
 #include "wire/Clock.h"
 
+#include <QHash>
 #include <QObject>
 #include <QUdpSocket>
 
@@ -18,11 +19,19 @@
 // The processors the program knows: entries made from announcements, from the registry and by
 // hand, their ageing, the discovery sockets and the network-change command, and the registry
 // rows behind them. Every change of a shown field is told by a deviceList* signal.
+//
+// Bound: at most MaxDevices entries. Past it, an unknown identity takes no room until the
+// once-a-second ageing gives some back: the entries heard only once, offline, never selected,
+// the longest unheard first. Entries from the registry, added by hand or selected stay.
 class DeviceDirectory : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr int MaxDevices = DeviceRegistry::MaxRows;
+    // Given back per second at most, so a flood never turns the list over wholesale.
+    static constexpr int ReleasedPerSecond = MaxDevices / 20;
+
     struct Hooks
     {
         // Whether announcements come in the alternative form (the u32 7 at offset 4).
@@ -30,6 +39,8 @@ public:
         // A new entry gets its control socket; a removed one gives it back.
         std::function<void(DeviceEntry &)> entryCreated;
         std::function<void(DeviceEntry &)> entryRemoved;
+        // An entry given up to make room: the owner removes it as if the user had (index).
+        std::function<void(int)> releaseEntry;
     };
 
     DeviceDirectory(const LinkSettings &settings, Clock clock,
@@ -43,6 +54,8 @@ public:
     DeviceEntry &entry(int index) { return *m_entries[size_t(index)]; }
     const DeviceEntry &entry(int index) const { return *m_entries[size_t(index)]; }
     int indexOf(quint32 deviceId) const;
+    // The first entry with that address, or -1.
+    int indexOfAddress(quint32 address) const;
     DeviceRegistry &registry() { return *m_registry; }
 
     // Recreates the sockets: the receiving one on the any-address and one per usable interface.
@@ -53,6 +66,12 @@ public:
     // go offline.
     void checkInterfaces();
     void ageDevices();
+    // Once a second: reads a registry that was locked at start, writes the queued changes.
+    void saveRegistry();
+    // The entry is never given up to make room (the user selected it).
+    void keep(int index);
+    // Unknown identities not taken because the list was full, this run.
+    int refusedCount() const { return m_refused; }
 
     // One received datagram with the index of the interface it arrived on (0 when unknown).
     void processAnnouncement(const QByteArray &datagram, int interfaceIndex);
@@ -69,6 +88,8 @@ public slots:
     void udpReadyRead();
 
 signals:
+    // The registry could not be read or written; registry().problem() says which.
+    void registryProblem();
     // A device heard again after it went offline (before deviceListNetworkChanged).
     void deviceReturned(int index);
     void deviceListNetworkChanged(int index);
@@ -87,6 +108,12 @@ signals:
 
 private:
     int appendEntry(const UdpBrowsingPacket &packet, bool online);
+    void loadRegistry();
+    void reindexFrom(int index);
+    void moveAddress(int index, quint32 from, quint32 to);
+    void store(DeviceEntry &entry);
+    void releaseRoom();
+    void checkRegistryProblem();
     void addDiscovered(const UdpBrowsingPacket &packet, int interfaceIndex);
     void updateDiscovered(int index, const UdpBrowsingPacket &packet, int interfaceIndex);
     QHostAddress localAddressFor(int interfaceIndex, quint32 deviceAddress) const;
@@ -101,4 +128,9 @@ private:
     std::unique_ptr<QUdpSocket> m_announcementSocket;
     std::vector<DiscoverySocket> m_sockets;
     int m_interfaceCount = 0;
+    QHash<quint32, int> m_byId; // identifier -> first entry with it
+    QHash<quint32, int> m_byAddress; // address -> first entry with it
+    bool m_registryLoaded = false;
+    bool m_problemTold = false;
+    int m_refused = 0;
 };

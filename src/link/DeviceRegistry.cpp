@@ -8,7 +8,10 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSet>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,9 +22,22 @@ const char CreateStatement[] =
 const char Driver[] = "QSQLITE";
 const QByteArray SqliteMagic("SQLite format 3\0", 16);
 
+const char BusyOption[] = "QSQLITE_BUSY_TIMEOUT=0"; // a locked file is never waited for
+constexpr unsigned StoredFields = UdpBrowsingPacket::IPAddressField | UdpBrowsingPacket::ModelField
+        | UdpBrowsingPacket::ARMVersionField | UdpBrowsingPacket::DSPVersionField
+        | UdpBrowsingPacket::SerialNumberField | UdpBrowsingPacket::LocationField
+        | UdpBrowsingPacket::DescriptionField;
+
 void fail(const char *operation, int line)
 {
     qCDebug(lcLink, "%s, %d", operation, line);
+}
+
+// SQLITE_BUSY and SQLITE_LOCKED, with their extended codes: another program holds the file.
+bool isBusy(const QSqlError &error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 5 || code == 6;
 }
 
 QString uniqueConnectionName(const char *purpose)
@@ -40,9 +56,14 @@ QVariant versionValue(const UdpBrowsingPacket::Version &version)
     return QByteArray(reinterpret_cast<const char *>(version.data()), int(version.size()));
 }
 
+// Plain ASCII (most rows) is the same in the device's encoding; only other texts go through
+// the converter, which is slow to set up for every field of thousands of rows.
 UdpBrowsingPacket::Text textFrom(const QVariant &value)
 {
-    return UdpBrowsingPacket::toText(LocalText::encode(value.toString()).left(16));
+    const QString text = value.toString().left(64); // at most 16 bytes are kept
+    const bool ascii = std::all_of(text.cbegin(), text.cend(),
+                                   [](QChar c) { return c.unicode() < 0x80; });
+    return UdpBrowsingPacket::toText((ascii ? text.toLatin1() : LocalText::encode(text)).left(16));
 }
 
 UdpBrowsingPacket::Version versionFrom(const QVariant &value)
@@ -67,16 +88,25 @@ DeviceRegistry::DeviceRegistry(const QString &fileName) : m_fileName(fileName)
 
 DeviceRegistry::~DeviceRegistry()
 {
+    flush(); // one last try; a file still locked keeps what it had
     if (QSqlDatabase::contains(m_connectionName)) {
         QSqlDatabase::database(m_connectionName, false).close();
         QSqlDatabase::removeDatabase(m_connectionName);
     }
 }
 
+void DeviceRegistry::setProblem(Problem problem)
+{
+    if (m_problem == Problem::None)
+        m_problem = problem;
+}
+
 // A registry that exists is opened for writing only after it has been read as a sound SQLite
 // database; anything else (no SQLite header, damaged pages, not a plain file) stays untouched.
-bool DeviceRegistry::fileMayBeOpened() const
+// A file that another program holds locked is neither: *locked says to try again later.
+bool DeviceRegistry::fileMayBeOpened(bool *locked) const
 {
+    *locked = false;
     const QFileInfo info(m_fileName);
     if (!info.exists())
         return true; // first start: created below
@@ -92,11 +122,13 @@ bool DeviceRegistry::fileMayBeOpened() const
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(Driver), name);
         db.setDatabaseName(m_fileName);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;") + QLatin1String(BusyOption));
         if (db.open()) {
             QSqlQuery check(db);
-            sound = check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()
-                    && check.value(0).toString() == QLatin1String("ok");
+            if (check.exec(QStringLiteral("PRAGMA quick_check")))
+                sound = check.next() && check.value(0).toString() == QLatin1String("ok");
+            else
+                *locked = isBusy(check.lastError());
         }
         db.close();
     }
@@ -104,27 +136,53 @@ bool DeviceRegistry::fileMayBeOpened() const
     return sound;
 }
 
-QVector<UdpBrowsingPacket> DeviceRegistry::load()
+QVector<UdpBrowsingPacket> DeviceRegistry::load(LoadResult *result)
 {
+    LoadResult dummy;
+    LoadResult &outcome = result ? *result : dummy;
+    outcome = LoadResult::Unreadable;
     QVector<UdpBrowsingPacket> packets;
-    if (!fileMayBeOpened()) {
-        fail("open", __LINE__);
+    if (m_open) {
+        outcome = LoadResult::Loaded;
         return packets;
     }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(Driver), m_connectionName);
+    bool locked = false;
+    if (!fileMayBeOpened(&locked)) {
+        if (locked) {
+            outcome = LoadResult::Locked;
+            return packets;
+        }
+        fail("open", __LINE__);
+        setProblem(Problem::Unreadable);
+        m_pending.clear();
+        m_lastChange.clear();
+        return packets;
+    }
+    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+            ? QSqlDatabase::database(m_connectionName, false)
+            : QSqlDatabase::addDatabase(QLatin1String(Driver), m_connectionName);
     db.setDatabaseName(m_fileName);
-    if (!db.open()) {
+    db.setConnectOptions(QLatin1String(BusyOption));
+    if (!db.isOpen() && !db.open()) {
         fail("open", __LINE__);
+        setProblem(Problem::Unreadable);
         return packets;
     }
-    m_open = true;
 
     QSqlQuery query(db);
     query.exec(QLatin1String(CreateStatement)); // fails harmlessly when the table exists
-    if (!query.exec(QStringLiteral("select * from devices"))) {
+    query.setForwardOnly(true); // read once, front to back: nothing cached
+    if (!query.exec(QStringLiteral("select * from devices order by ID limit %1").arg(MaxRows))) {
+        if (isBusy(query.lastError())) {
+            outcome = LoadResult::Locked;
+            return packets;
+        }
         qCDebug(lcLink) << query.lastError().type();
+        setProblem(Problem::Unreadable);
         return packets;
     }
+    m_open = true;
+    outcome = LoadResult::Loaded;
     while (query.next()) {
         UdpBrowsingPacket p;
         p.deviceId = quint32(query.value(1).toLongLong());
@@ -137,117 +195,277 @@ QVector<UdpBrowsingPacket> DeviceRegistry::load()
         p.serialNumber = textFrom(query.value(8));
         packets.append(p);
     }
+    // Devices heard while the file was locked may have a row already: theirs is updated.
+    if (!m_pending.empty()) {
+        QSet<quint32> stored;
+        for (const UdpBrowsingPacket &p : packets)
+            stored.insert(p.deviceId);
+        for (Change &change : m_pending) {
+            if (change.kind == Change::Insert && stored.contains(change.id)) {
+                change.kind = Change::Update;
+                change.fields = StoredFields;
+            }
+        }
+    }
     return packets;
+}
+
+int DeviceRegistry::pendingCount() const
+{
+    return int(std::count_if(m_pending.begin(), m_pending.end(),
+                             [](const Change &c) { return c.kind != Change::None; }));
 }
 
 void DeviceRegistry::sqlAdd(const UdpBrowsingPacket &packet)
 {
-    if (!m_open) {
+    if (m_problem == Problem::Unreadable) {
         fail("sqlAdd", __LINE__);
         return;
     }
-    QSqlQuery query(QSqlDatabase::database(m_connectionName));
-    query.prepare(QStringLiteral("insert into devices values (NULL, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(qint64(packet.deviceId));
-    query.addBindValue(qint64(packet.ipAddress));
-    query.addBindValue(textValue(packet.model));
-    query.addBindValue(versionValue(packet.armVersion));
-    query.addBindValue(versionValue(packet.dspVersion));
-    query.addBindValue(textValue(packet.location));
-    query.addBindValue(textValue(packet.description));
-    query.addBindValue(textValue(packet.serialNumber));
-    if (!query.exec())
-        fail("sqlAdd", __LINE__);
+    Change change;
+    change.kind = Change::Insert;
+    change.id = packet.deviceId;
+    change.packet = packet;
+    m_lastChange.insert(packet.deviceId, m_pending.size());
+    m_pending.push_back(change);
 }
 
-bool DeviceRegistry::execNumeric(const QString &statement, const char *operation, int line)
+// The queued change an update of the device joins: its insert or update not yet written, or
+// a new one.
+DeviceRegistry::Change &DeviceRegistry::updateFor(quint32 id, unsigned field)
 {
-    if (m_open) {
-        QSqlQuery query(QSqlDatabase::database(m_connectionName));
-        if (query.exec(statement))
-            return true;
+    const auto last = m_lastChange.constFind(id);
+    if (last != m_lastChange.constEnd()) {
+        Change &change = m_pending[*last];
+        if (change.kind == Change::Insert || change.kind == Change::Update) {
+            change.fields |= field;
+            return change;
+        }
     }
-    fail(operation, line);
-    return false;
-}
-
-bool DeviceRegistry::execNamed(const QString &statement, const QString &field,
-                               const QVariant &value, quint32 id, const char *operation, int line)
-{
-    if (m_open) {
-        QSqlQuery query(QSqlDatabase::database(m_connectionName));
-        query.prepare(statement);
-        query.bindValue(QLatin1Char(':') + field, value);
-        query.bindValue(QStringLiteral(":DeviceID"), qint64(id));
-        if (query.exec())
-            return true;
-    }
-    fail(operation, line);
-    return false;
+    Change change;
+    change.kind = Change::Update;
+    change.id = id;
+    change.packet.deviceId = id;
+    change.fields = field;
+    m_lastChange.insert(id, m_pending.size());
+    m_pending.push_back(change);
+    return m_pending.back();
 }
 
 void DeviceRegistry::sqlUpdateDeviceId(quint32 oldId, quint32 newId)
 {
-    execNumeric(QStringLiteral("UPDATE devices SET DeviceID = %1 WHERE DeviceID = %2")
-                        .arg(newId)
-                        .arg(oldId),
-                "sqlUpdateDeviceId", __LINE__);
+    if (m_problem == Problem::Unreadable) {
+        fail("sqlUpdateDeviceId", __LINE__);
+        return;
+    }
+    Change change;
+    change.kind = Change::ChangeId;
+    change.id = oldId;
+    change.newId = newId;
+    m_lastChange.remove(oldId);
+    m_lastChange.remove(newId);
+    m_pending.push_back(change);
 }
 
 void DeviceRegistry::sqlUpdateIPAddress(quint32 id, quint32 address)
 {
-    execNumeric(QStringLiteral("UPDATE devices SET IPAddress = %1 WHERE DeviceID = %2")
-                        .arg(address)
-                        .arg(id),
-                "sqlUpdateIPAddress", __LINE__);
+    if (m_problem == Problem::Unreadable)
+        return fail("sqlUpdateIPAddress", __LINE__);
+    updateFor(id, UdpBrowsingPacket::IPAddressField).packet.ipAddress = address;
 }
 
 void DeviceRegistry::sqlUpdateModel(quint32 id, const UdpBrowsingPacket::Text &model)
 {
-    execNamed(QStringLiteral("UPDATE devices SET Model = :Model WHERE DeviceID = :DeviceID"),
-              QStringLiteral("Model"), textValue(model), id, "sqlUpdateModel", __LINE__);
+    if (m_problem == Problem::Unreadable)
+        return fail("sqlUpdateModel", __LINE__);
+    updateFor(id, UdpBrowsingPacket::ModelField).packet.model = model;
 }
 
 void DeviceRegistry::sqlUpdateARMVersion(quint32 id, const UdpBrowsingPacket::Version &version)
 {
-    execNamed(QStringLiteral(
-                      "UPDATE devices SET ARMVersion = :ARMVersion WHERE DeviceID = :DeviceID"),
-              QStringLiteral("ARMVersion"), versionValue(version), id, "sqlUpdateARMVersion",
-              __LINE__);
+    if (m_problem == Problem::Unreadable)
+        return fail("sqlUpdateARMVersion", __LINE__);
+    updateFor(id, UdpBrowsingPacket::ARMVersionField).packet.armVersion = version;
 }
 
 void DeviceRegistry::sqlUpdateDSPVersion(quint32 id, const UdpBrowsingPacket::Version &version)
 {
-    execNamed(QStringLiteral(
-                      "UPDATE devices SET DSPVersion = :DSPVersion WHERE DeviceID = :DeviceID"),
-              QStringLiteral("DSPVersion"), versionValue(version), id, "sqlUpdateDSPVersion",
-              __LINE__);
+    if (m_problem == Problem::Unreadable)
+        return fail("sqlUpdateDSPVersion", __LINE__);
+    updateFor(id, UdpBrowsingPacket::DSPVersionField).packet.dspVersion = version;
 }
 
 void DeviceRegistry::sqlUpdateLocation(quint32 id, const UdpBrowsingPacket::Text &location)
 {
-    execNamed(QStringLiteral("UPDATE devices SET Location = :Location WHERE DeviceID = :DeviceID"),
-              QStringLiteral("Location"), textValue(location), id, "sqlUpdateLocation", __LINE__);
+    if (m_problem == Problem::Unreadable)
+        return fail("sqlUpdateLocation", __LINE__);
+    updateFor(id, UdpBrowsingPacket::LocationField).packet.location = location;
 }
 
 void DeviceRegistry::sqlUpdateDescription(quint32 id, const UdpBrowsingPacket::Text &description)
 {
-    execNamed(QStringLiteral(
-                      "UPDATE devices SET Description = :Description WHERE DeviceID = :DeviceID"),
-              QStringLiteral("Description"), textValue(description), id, "sqlUpdateDescription",
-              __LINE__);
+    if (m_problem == Problem::Unreadable)
+        return fail("sqlUpdateDescription", __LINE__);
+    updateFor(id, UdpBrowsingPacket::DescriptionField).packet.description = description;
 }
 
 void DeviceRegistry::sqlUpdateSerialNumber(quint32 id, const UdpBrowsingPacket::Text &serialNumber)
 {
-    execNamed(QStringLiteral("UPDATE devices SET SerialNumber = :SerialNumber WHERE DeviceID = "
-                             ":DeviceID"),
-              QStringLiteral("SerialNumber"), textValue(serialNumber), id, "sqlUpdateSerialNumber",
-              __LINE__);
+    if (m_problem == Problem::Unreadable)
+        return fail("sqlUpdateSerialNumber", __LINE__);
+    updateFor(id, UdpBrowsingPacket::SerialNumberField).packet.serialNumber = serialNumber;
 }
 
 void DeviceRegistry::sqlRemove(quint32 id)
 {
-    execNumeric(QStringLiteral("DELETE FROM devices WHERE DeviceID = %1").arg(id), "sqlRemove",
-                __LINE__);
+    if (m_problem == Problem::Unreadable)
+        return fail("sqlRemove", __LINE__);
+    const auto last = m_lastChange.constFind(id);
+    if (last != m_lastChange.constEnd()) {
+        Change &change = m_pending[*last];
+        m_lastChange.remove(id);
+        if (change.kind == Change::Insert) {
+            change.kind = Change::None; // never written: nothing to delete
+            return;
+        }
+    }
+    Change change;
+    change.kind = Change::Remove;
+    change.id = id;
+    m_pending.push_back(change);
+}
+
+bool DeviceRegistry::flush()
+{
+    if (m_pending.empty() || m_problem == Problem::Unreadable)
+        return true;
+    if (!m_open)
+        return false; // the file was locked at start: the changes wait until it is read
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        if (isBusy(begin.lastError()))
+            return false;
+        fail("flush", __LINE__);
+        setProblem(Problem::Unwritable);
+        m_pending.clear();
+        m_lastChange.clear();
+        return true;
+    }
+    for (const Change &change : m_pending) {
+        if (write(change) == Outcome::Busy) {
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    QSqlQuery commit(db);
+    if (!commit.exec(QStringLiteral("COMMIT"))) {
+        const bool busy = isBusy(commit.lastError());
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        if (busy)
+            return false;
+        fail("flush", __LINE__);
+        setProblem(Problem::Unwritable);
+    }
+    m_pending.clear();
+    m_lastChange.clear();
+    return true;
+}
+
+DeviceRegistry::Outcome DeviceRegistry::write(const Change &change)
+{
+    using P = UdpBrowsingPacket;
+    const P &p = change.packet;
+    const quint32 id = change.id;
+    switch (change.kind) {
+    case Change::None:
+        return Outcome::Done;
+    case Change::Insert: {
+        QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+        query.prepare(
+                QStringLiteral("insert into devices values (NULL, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        query.addBindValue(qint64(p.deviceId));
+        query.addBindValue(qint64(p.ipAddress));
+        query.addBindValue(textValue(p.model));
+        query.addBindValue(versionValue(p.armVersion));
+        query.addBindValue(versionValue(p.dspVersion));
+        query.addBindValue(textValue(p.location));
+        query.addBindValue(textValue(p.description));
+        query.addBindValue(textValue(p.serialNumber));
+        if (query.exec())
+            return Outcome::Done;
+        if (isBusy(query.lastError()))
+            return Outcome::Busy;
+        fail("sqlAdd", __LINE__);
+        setProblem(Problem::Unwritable);
+        return Outcome::Failed;
+    }
+    case Change::ChangeId:
+        return execNumeric(QStringLiteral("UPDATE devices SET DeviceID = %1 WHERE DeviceID = %2")
+                                   .arg(change.newId)
+                                   .arg(id),
+                           "sqlUpdateDeviceId", __LINE__);
+    case Change::Remove:
+        return execNumeric(QStringLiteral("DELETE FROM devices WHERE DeviceID = %1").arg(id),
+                           "sqlRemove", __LINE__);
+    case Change::Update:
+        break;
+    }
+    const struct
+    {
+        unsigned field;
+        const char *column;
+        QVariant value;
+        const char *operation;
+    } columns[] = {
+            {P::IPAddressField, "IPAddress", qint64(p.ipAddress), "sqlUpdateIPAddress"},
+            {P::ModelField, "Model", textValue(p.model), "sqlUpdateModel"},
+            {P::ARMVersionField, "ARMVersion", versionValue(p.armVersion), "sqlUpdateARMVersion"},
+            {P::DSPVersionField, "DSPVersion", versionValue(p.dspVersion), "sqlUpdateDSPVersion"},
+            {P::LocationField, "Location", textValue(p.location), "sqlUpdateLocation"},
+            {P::DescriptionField, "Description", textValue(p.description), "sqlUpdateDescription"},
+            {P::SerialNumberField, "SerialNumber", textValue(p.serialNumber),
+             "sqlUpdateSerialNumber"},
+    };
+    for (const auto &column : columns) {
+        if (!(change.fields & column.field))
+            continue;
+        const QString name = QLatin1String(column.column);
+        const Outcome outcome = execNamed(
+                QStringLiteral("UPDATE devices SET %1 = :%1 WHERE DeviceID = :DeviceID").arg(name),
+                name, column.value, id, column.operation, __LINE__);
+        if (outcome == Outcome::Busy)
+            return outcome;
+    }
+    return Outcome::Done;
+}
+
+DeviceRegistry::Outcome DeviceRegistry::execNumeric(const QString &statement,
+                                                    const char *operation, int line)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (query.exec(statement))
+        return Outcome::Done;
+    if (isBusy(query.lastError()))
+        return Outcome::Busy;
+    fail(operation, line);
+    setProblem(Problem::Unwritable);
+    return Outcome::Failed;
+}
+
+DeviceRegistry::Outcome DeviceRegistry::execNamed(const QString &statement, const QString &field,
+                                                  const QVariant &value, quint32 id,
+                                                  const char *operation, int line)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.prepare(statement);
+    query.bindValue(QLatin1Char(':') + field, value);
+    query.bindValue(QStringLiteral(":DeviceID"), qint64(id));
+    if (query.exec())
+        return Outcome::Done;
+    if (isBusy(query.lastError()))
+        return Outcome::Busy;
+    fail(operation, line);
+    setProblem(Problem::Unwritable);
+    return Outcome::Failed;
 }

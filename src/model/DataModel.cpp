@@ -29,6 +29,7 @@ DataModel::DataModel(const LinkSettings &settings, LinkEnvironment environment, 
     hooks.alternativeForm = [this] { return alternativeAnnouncementForm(); };
     hooks.entryCreated = [this](DeviceEntry &entry) { m_connection->attach(entry); };
     hooks.entryRemoved = [this](DeviceEntry &entry) { m_connection->release(entry); };
+    hooks.releaseEntry = [this](int index) { removeDevice(index); };
     m_directory = std::make_unique<DeviceDirectory>(m_settings, m_clock, *m_interfaces,
                                                     std::move(hooks));
     m_connection = std::make_unique<DeviceConnection>(m_settings, m_clock, *m_interfaces,
@@ -61,6 +62,7 @@ DataModel::DataModel(const LinkSettings &settings, LinkEnvironment environment, 
             &DataModel::deviceListRunTimeChanged);
     connect(d, &DeviceDirectory::deviceListDeviceIDChanged, this,
             &DataModel::deviceListDeviceIDChanged);
+    connect(d, &DeviceDirectory::registryProblem, this, &DataModel::deviceRegistryProblem);
     connect(m_connection.get(), &DeviceConnection::networkChanged, this,
             &DataModel::deviceListNetworkChanged);
     connect(m_connection.get(), &DeviceConnection::connectTimeout, this,

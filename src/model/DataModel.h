@@ -107,6 +107,8 @@ public:
 
     // ---- registry -------------------------------------------------------------------------
     DeviceRegistry &registry() { return m_directory->registry(); }
+    // The device list and its lookups, for the views that show it.
+    DeviceDirectory &directory() { return *m_directory; }
 
     // ---- parameter mirror -----------------------------------------------------------------
     // Views read and write the fields directly, then send the matching set message.
@@ -168,6 +170,8 @@ signals:
     void deviceListPresetChanged(uint index, QString preset);
     void deviceListRunTimeChanged(uint index, uint run, uint total);
     void deviceListDeviceIDChanged(uint index, uint deviceId);
+    // devices.db could not be read or written (once a run); registry().problem() says which.
+    void deviceRegistryProblem();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -67,6 +67,7 @@ void DataModel::timeout()
     if (m_connection->countTick()) {
         m_directory->checkInterfaces();
         m_directory->ageDevices();
+        m_directory->saveRegistry();
     }
     if (currentIndex() < 0)
         return;
@@ -103,6 +104,7 @@ void DataModel::selectDevice(int index, bool flag)
 void DataModel::applySelection(int index, bool flag)
 {
     m_connection->select(index);
+    m_directory->keep(index);
     emit deviceListSelectionChanged(index, flag);
 }
 

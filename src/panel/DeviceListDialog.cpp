@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -14,6 +15,7 @@ namespace {
 const char *const GeometryKey = "DeviceListGeometry";
 const QSize DefaultSize(1280, 420);
 const int RowHeight = 34;
+const int EagerButtonRows = 64; // "Remove" buttons made before the rows are seen
 
 } // namespace
 
@@ -67,10 +69,13 @@ void DeviceListDialog::connectModel(DataModel *model)
 {
     m_model = model;
     m_tableWidget->setRowCount(0);
-    for (int i = 0; i < model->deviceCount(); ++i) {
-        UdpBrowsingPacket packet = model->device(i).packet;
-        addDevice(&packet, model->device(i).online);
-    }
+    m_tableWidget->setUpdatesEnabled(false);
+    m_tableWidget->setRowCount(model->deviceCount());
+    for (int i = 0; i < model->deviceCount(); ++i)
+        fillRow(i, model->device(i).packet);
+    m_tableWidget->setUpdatesEnabled(true);
+    m_selectedRow = model->currentIndex();
+    updateLinkStatus();
     connect(model, &DataModel::deviceListAdd, this, &DeviceListDialog::addDevice);
     connect(model, &DataModel::deviceListRemove, this, &DeviceListDialog::removeDevice);
     connect(model, &DataModel::deviceListIPAddressChanged, this, &DeviceListDialog::setIPAddress);
@@ -84,10 +89,14 @@ void DeviceListDialog::connectModel(DataModel *model)
             &DeviceListDialog::setDescription);
     connect(model, &DataModel::deviceListRunTimeChanged, this, &DeviceListDialog::setRunTime);
     connect(model, &DataModel::deviceListDeviceIDChanged, this, &DeviceListDialog::setDeviceID);
-    connect(model, &DataModel::deviceListNetworkChanged, this, &DeviceListDialog::updateLinkStatus);
+    connect(model, &DataModel::deviceListNetworkChanged, this,
+            &DeviceListDialog::updateLinkStatusAt);
     connect(model, &DataModel::deviceListSelectionChanged, this,
-            &DeviceListDialog::updateLinkStatus);
-    connect(model, &DataModel::tcpLoginChanged, this, &DeviceListDialog::updateLinkStatus);
+            &DeviceListDialog::updateSelectedLinkStatus);
+    connect(model, &DataModel::tcpLoginChanged, this,
+            &DeviceListDialog::updateSelectedLinkStatus);
+    connect(m_tableWidget->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &DeviceListDialog::addVisibleRemoveButtons);
 }
 
 void DeviceListDialog::addDevice(UdpBrowsingPacket *packet, bool online)
@@ -97,6 +106,13 @@ void DeviceListDialog::addDevice(UdpBrowsingPacket *packet, bool online)
         return;
     const int row = m_tableWidget->rowCount();
     m_tableWidget->insertRow(row);
+    fillRow(row, *packet);
+    updateLinkStatusAt(row);
+}
+
+void DeviceListDialog::fillRow(int row, const UdpBrowsingPacket &p)
+{
+    const UdpBrowsingPacket *packet = &p;
     setText(row, AddressColumn, DeviceText::address(packet->ipAddress));
     setText(row, ModelColumn, UdpBrowsingPacket::textString(packet->model));
     setText(row, ArmVersionColumn, DeviceText::version(packet->armVersion));
@@ -108,19 +124,45 @@ void DeviceListDialog::addDevice(UdpBrowsingPacket *packet, bool online)
     setDuration(row, RunTimeColumn, packet->runTime);
     setDuration(row, TotalTimeColumn, packet->totalTime);
     setText(row, DeviceIdColumn, QString::number(packet->deviceId));
+    if (row < EagerButtonRows)
+        addRemoveButton(row);
+}
 
+void DeviceListDialog::addRemoveButton(int row)
+{
+    if (m_tableWidget->cellWidget(row, RemoveColumn))
+        return;
     auto *removeButton = new QPushButton(tr("Remove"));
     removeButton->setObjectName(QStringLiteral("removeButton"));
     connect(removeButton, &QPushButton::clicked, this, &DeviceListDialog::removeButtonClicked);
     m_tableWidget->setCellWidget(row, RemoveColumn, removeButton);
-    updateLinkStatus();
+}
+
+void DeviceListDialog::addVisibleRemoveButtons()
+{
+    const int rows = m_tableWidget->rowCount();
+    if (rows == 0 || !isVisible())
+        return;
+    const int viewHeight = m_tableWidget->viewport()->height();
+    const int first = m_tableWidget->rowAt(0);
+    int last = m_tableWidget->rowAt(viewHeight - 1);
+    if (first < 0)
+        return;
+    if (last < 0)
+        last = rows - 1; // the rows end above the bottom
+    for (int row = first; row <= last && row < rows; ++row)
+        addRemoveButton(row);
 }
 
 void DeviceListDialog::removeDevice(int index)
 {
     if (index >= 0 && index < m_tableWidget->rowCount())
         m_tableWidget->removeRow(index);
-    updateLinkStatus();
+    if (m_selectedRow == index)
+        m_selectedRow = -1;
+    else if (m_selectedRow > index)
+        --m_selectedRow;
+    addVisibleRemoveButtons(); // a row without its button may have moved into view
 }
 
 void DeviceListDialog::setIPAddress(uint index, uint address)
@@ -175,6 +217,23 @@ void DeviceListDialog::updateLinkStatus()
         setText(row, LinkStatusColumn, linkStatusText(row));
 }
 
+void DeviceListDialog::updateLinkStatusAt(int index)
+{
+    if (index < 0 || index >= m_tableWidget->rowCount())
+        return;
+    setText(index, LinkStatusColumn, linkStatusText(index));
+}
+
+// Only the row that showed the selection and the row that shows it now can have changed.
+void DeviceListDialog::updateSelectedLinkStatus()
+{
+    const int previous = m_selectedRow;
+    m_selectedRow = m_model ? m_model->currentIndex() : -1;
+    updateLinkStatusAt(previous);
+    if (m_selectedRow != previous)
+        updateLinkStatusAt(m_selectedRow);
+}
+
 void DeviceListDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -186,6 +245,18 @@ void DeviceListDialog::hideEvent(QHideEvent *event)
 {
     SystemSettings::saveGeometry(QLatin1String(GeometryKey), saveGeometry());
     Dialog::hideEvent(event);
+}
+
+void DeviceListDialog::showEvent(QShowEvent *event)
+{
+    Dialog::showEvent(event);
+    addVisibleRemoveButtons();
+}
+
+void DeviceListDialog::resizeEvent(QResizeEvent *event)
+{
+    Dialog::resizeEvent(event);
+    addVisibleRemoveButtons();
 }
 
 void DeviceListDialog::removeButtonClicked()
@@ -221,7 +292,7 @@ void DeviceListDialog::setDuration(int row, int column, quint32 seconds)
 
 QString DeviceListDialog::linkStatusText(int row) const
 {
-    if (!m_model || row >= m_model->deviceCount())
+    if (!m_model || row < 0 || row >= m_model->deviceCount())
         return QString();
     const bool online = m_model->device(row).online;
     const bool loggedIn = row == m_model->currentIndex() && m_model->isLoggedIn();

@@ -52,17 +52,27 @@ public slots:
     void setDescription(uint index, const QString &description);
     void setRunTime(uint index, uint run, uint total);
     void setDeviceID(uint index, uint deviceId);
-    // Online, selection and login all show in the link status column.
+    // Online, selection and login all show in the link status column: every row, one row,
+    // or the rows whose selection or login changed.
     void updateLinkStatus();
+    void updateLinkStatusAt(int index);
+    void updateSelectedLinkStatus();
 
 protected:
     void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void removeButtonClicked();
 
 private:
+    void fillRow(int row, const UdpBrowsingPacket &packet);
+    // The "Remove" buttons exist for the first rows and for the rows scrolled into view, so a
+    // list of thousands opens at once.
+    void addRemoveButton(int row);
+    void addVisibleRemoveButtons();
     void setText(int row, int column, const QString &text);
     void setDuration(int row, int column, quint32 seconds);
     QString linkStatusText(int row) const;
@@ -71,4 +81,5 @@ private:
     DataModel *m_model = nullptr;
     QTableWidget *m_tableWidget;
     bool m_shown = false;
+    int m_selectedRow = -1; // the row whose link status shows the selection
 };

@@ -22,9 +22,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTcpSocket>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +39,7 @@ const char *const BuiltInPassword = "#*qubit*";
 const char *const SourceRowProperty = "sourceRow";
 const QSize ButtonSize(28, 28);
 const QSize IconSize(18, 18);
+const int EagerRowWidgets = 12; // row widgets made before the rows are seen
 
 } // namespace
 
@@ -62,6 +67,7 @@ DeviceWidget::DeviceWidget(QWidget *parent)
     m_listWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_listWidget->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_listWidget->setSpacing(3);
+    m_listWidget->setUniformItemSizes(true);
 
     m_contextMenu->setObjectName(QStringLiteral("deviceContextMenu"));
     m_contextMenu->addAction(m_listAction);
@@ -107,6 +113,10 @@ DeviceWidget::DeviceWidget(QWidget *parent)
             &DeviceWidget::listWidgetItemDoubleClicked);
     connect(m_listWidget, &ListWidget::contextMenuAtRow, this,
             &DeviceWidget::listWidgetContextMenuAtRow);
+    connect(m_listWidget->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &DeviceWidget::addVisibleRowWidgets);
+    connect(m_listWidget->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            &DeviceWidget::addVisibleRowWidgets);
 
     setEditEnabled(false);
     setDisconnectEnabled(false);
@@ -129,8 +139,10 @@ void DeviceWidget::connectModel(DataModel *model)
     m_addDeviceDialog->setDataModel(model);
 
     // Devices from the registry are in the list before any signal.
+    m_listWidget->setUpdatesEnabled(false);
     for (int i = 0; i < model->deviceCount(); ++i)
-        appendRow(model->device(i).packet, model->device(i).online);
+        appendRow();
+    m_listWidget->setUpdatesEnabled(true);
 
     connect(model, &DataModel::deviceListAdd, this, &DeviceWidget::addDevice);
     connect(model, &DataModel::deviceListRemove, this, &DeviceWidget::removeDevice);
@@ -142,6 +154,9 @@ void DeviceWidget::connectModel(DataModel *model)
     connect(model, &DataModel::deviceListFaultChanged, this, &DeviceWidget::setFault);
     connect(model, &DataModel::tcpLoginChanged, this, &DeviceWidget::setLogin);
     connect(model, &DataModel::tcpConnectTimeout, this, &DeviceWidget::setConnectTimeout);
+    connect(model, &DataModel::deviceRegistryProblem, this, &DeviceWidget::tellRegistryProblem);
+    if (model->registry().problem() != DeviceRegistry::Problem::None) // found while starting
+        QTimer::singleShot(0, this, &DeviceWidget::tellRegistryProblem);
 
     if (model->currentIndex() >= 0) {
         setSelectedIndex(model->currentIndex(), false);
@@ -169,18 +184,81 @@ DeviceItemWidget *DeviceWidget::row(int index) const
     return item ? qobject_cast<DeviceItemWidget *>(m_listWidget->itemWidget(item)) : nullptr;
 }
 
-void DeviceWidget::appendRow(const UdpBrowsingPacket &packet, bool online)
+void DeviceWidget::appendRow()
 {
+    auto *item = new QListWidgetItem;
+    item->setSizeHint(QSize(0, DeviceItemWidget::RowHeight));
+    m_listWidget->addItem(item);
+    const int index = m_listWidget->count() - 1;
+    if (index < EagerRowWidgets)
+        addRowWidget(index);
+    else if (isVisible())
+        addVisibleRowWidgets();
+}
+
+// The row's widget, made from what the model holds for the device now.
+DeviceItemWidget *DeviceWidget::addRowWidget(int index)
+{
+    QListWidgetItem *item = m_listWidget->item(index);
+    if (!item || !m_model || index >= m_model->deviceCount())
+        return nullptr;
+    if (auto *existing = qobject_cast<DeviceItemWidget *>(m_listWidget->itemWidget(item)))
+        return existing;
+    const DeviceEntry &entry = m_model->device(index);
+    const UdpBrowsingPacket &packet = entry.packet;
     auto *widget = new DeviceItemWidget;
     widget->setAddress(packet.ipAddress);
     widget->setModel(UdpBrowsingPacket::textString(packet.model));
     widget->setPreset(UdpBrowsingPacket::textString(packet.preset));
     widget->setFault(packet.fault != 0);
-    widget->setOnline(online);
-    auto *item = new QListWidgetItem;
-    item->setSizeHint(QSize(0, DeviceItemWidget::RowHeight));
-    m_listWidget->addItem(item);
+    widget->setOnline(entry.online);
+    widget->setSelected(m_listWidget->currentRow() == index && item->isSelected());
+    widget->setLoggedIn(index == m_model->currentIndex() && m_model->isLoggedIn());
     m_listWidget->setItemWidget(item, widget);
+    return widget;
+}
+
+void DeviceWidget::addVisibleRowWidgets()
+{
+    const int rows = m_listWidget->count();
+    if (rows <= EagerRowWidgets || !isVisible())
+        return;
+    // Rows are RowHeight high with the list's spacing around each.
+    QWidget *viewport = m_listWidget->viewport();
+    const int pitch = DeviceItemWidget::RowHeight + 2 * m_listWidget->spacing();
+    const int top = m_listWidget->verticalScrollBar()->value();
+    const int first = std::max(0, top / pitch - 1);
+    const int last = (top + viewport->height()) / pitch + 1;
+    for (int row = first; row <= last && row < rows; ++row)
+        addRowWidget(row);
+}
+
+void DeviceWidget::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    addVisibleRowWidgets();
+}
+
+void DeviceWidget::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    addVisibleRowWidgets();
+}
+
+void DeviceWidget::tellRegistryProblem()
+{
+    if (m_registryProblemTold || !m_model)
+        return;
+    const DeviceRegistry::Problem problem = m_model->registry().problem();
+    if (problem == DeviceRegistry::Problem::None)
+        return;
+    m_registryProblemTold = true;
+    const QString text = problem == DeviceRegistry::Problem::Unreadable
+            ? tr("The list of known devices (devices.db) cannot be read. It is left as it is; "
+                 "devices found in this session are shown but will not be remembered.")
+            : tr("The list of known devices (devices.db) cannot be written. New devices and "
+                 "changes of this session will not be remembered.");
+    MessageBox::inform(this, MessageBox::Warning, tr("Device List"), text);
 }
 
 void DeviceWidget::removeRow(int index)
@@ -189,12 +267,18 @@ void DeviceWidget::removeRow(int index)
         return;
     QScopedValueRollback<bool> removing(m_removing, true);
     delete m_listWidget->takeItem(index);
+    if (m_loggedInRow == index)
+        m_loggedInRow = -1;
+    else if (m_loggedInRow > index)
+        --m_loggedInRow;
+    addVisibleRowWidgets(); // a row without its widget may have moved into view
 }
 
 void DeviceWidget::addDevice(UdpBrowsingPacket *packet, bool online)
 {
+    Q_UNUSED(online) // the row reads the model
     if (packet)
-        appendRow(*packet, online);
+        appendRow();
 }
 
 void DeviceWidget::removeDevice(int index)
@@ -369,14 +453,19 @@ void DeviceWidget::setLogin(uchar status)
     }
 }
 
+// Only the row that showed the login and the row that shows it now can change.
 void DeviceWidget::refreshLoginState()
 {
     if (!m_model)
         return;
-    for (int i = 0; i < m_listWidget->count(); ++i) {
-        if (DeviceItemWidget *widget = row(i))
-            widget->setLoggedIn(i == m_model->currentIndex() && m_model->isLoggedIn());
+    const int loggedIn = m_model->isLoggedIn() ? m_model->currentIndex() : -1;
+    if (m_loggedInRow != loggedIn) {
+        if (DeviceItemWidget *widget = row(m_loggedInRow))
+            widget->setLoggedIn(false);
     }
+    m_loggedInRow = loggedIn;
+    if (DeviceItemWidget *widget = row(loggedIn))
+        widget->setLoggedIn(true);
 }
 
 bool DeviceWidget::currentSocketConnected() const

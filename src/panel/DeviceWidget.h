@@ -71,6 +71,8 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void listWidgetItemSelectionChanged();
@@ -84,6 +86,11 @@ private slots:
     void editActionTriggered();
     void removeActionTriggered();
     void connectTimeoutMessageBoxButtonClicked(QAbstractButton *button);
+    // Rows get their widgets when they come into view (and the first ones at once), so a
+    // list of thousands costs what is seen.
+    void addVisibleRowWidgets();
+    // devices.db could not be read or written: said once, in the program's words.
+    void tellRegistryProblem();
 
 private:
     QToolButton *createButton(const char *name);
@@ -93,7 +100,8 @@ private:
     void updateIcons();
 
     DeviceItemWidget *row(int index) const;
-    void appendRow(const UdpBrowsingPacket &packet, bool online);
+    void appendRow();
+    DeviceItemWidget *addRowWidget(int index);
     void removeRow(int index);
     // Selects the device of a row in the model, without hearing the model's echo of it.
     void selectRowDevice(int index);
@@ -140,4 +148,6 @@ private:
     bool m_removingDevice = false; // the panel's own removeDevice call is running
     bool m_remind = true;
     bool m_wasLoggedIn = false;
+    bool m_registryProblemTold = false;
+    int m_loggedInRow = -1; // the row showing the login badge
 };

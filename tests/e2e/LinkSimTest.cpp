@@ -108,6 +108,7 @@ private slots:
         const quint32 id = link.device->store().system.deviceId;
         QVERIFY(SimLink::waitFor([&] { return link.model->device(index).packet.deviceId == id; }));
         QCOMPARE(idChanged.count(), 1);
+        link.model->registry().flush();
         const QVector<UdpBrowsingPacket> rows = DeviceRegistry(registryFile).load();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].deviceId, id);

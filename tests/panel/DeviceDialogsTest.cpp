@@ -248,6 +248,40 @@ private slots:
         QCOMPARE(cell(table, 0, DeviceListDialog::AddressColumn), QStringLiteral("127.1.0.9"));
     }
 
+    // Thousands of rows open at once: filled in one pass, the "Remove" buttons made for the
+    // rows in view, the link status written only where it changed.
+    void aLongDeviceListOpensAtOnce()
+    {
+        f.start();
+        for (int i = 0; i < 600; ++i)
+            f.model->addDeviceByAddress(
+                    QHostAddress(QStringLiteral("127.3.%1.%2").arg(i / 200).arg(i % 200 + 1))
+                            .toIPv4Address());
+        DeviceListDialog dialog;
+        dialog.connectModel(f.model.get());
+        auto *table = dialog.findChild<QTableWidget *>();
+        QCOMPARE(table->rowCount(), 600);
+        QCOMPARE(cell(table, 599, DeviceListDialog::AddressColumn), QStringLiteral("127.3.2.200"));
+        QCOMPARE(cell(table, 599, DeviceListDialog::LinkStatusColumn), QStringLiteral("Offline"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.findChildren<QPushButton *>(QStringLiteral("removeButton")).size() < 100);
+        QVERIFY(!table->cellWidget(599, DeviceListDialog::RemoveColumn));
+        table->scrollToBottom();
+        QCoreApplication::processEvents();
+        QVERIFY(table->cellWidget(599, DeviceListDialog::RemoveColumn));
+
+        const quint32 id = f.model->device(598).packet.deviceId;
+        f.model->processAnnouncement(announcement(id, "127.3.2.199").serialise(), 0);
+        QCOMPARE(cell(table, 598, DeviceListDialog::LinkStatusColumn),
+                 QStringLiteral("Online(Unlogin)"));
+        QCOMPARE(cell(table, 597, DeviceListDialog::LinkStatusColumn), QStringLiteral("Offline"));
+        QSignalSpy removeAsked(&dialog, &DeviceListDialog::removeDeviceRequested);
+        QTest::mouseClick(table->cellWidget(599, DeviceListDialog::RemoveColumn), Qt::LeftButton);
+        QCOMPARE(removeAsked.count(), 1);
+        QCOMPARE(removeAsked.first().at(0).toInt(), 599);
+    }
+
     void theDeviceListKeepsItsGeometry()
     {
         f.start();

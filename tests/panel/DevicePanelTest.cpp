@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 // The device panel driven by the model: rows from announcements, selection, login against the
@@ -73,6 +74,60 @@ private slots:
         MessageBox::setResponder({});
         f.panel.reset();
         f.model.reset();
+    }
+
+    // A campus list: rows get their widgets as they come into view, each showing what the
+    // model holds for its device then, and changes reach the rows that have one.
+    void aLongListBuildsTheRowsThatAreSeen()
+    {
+        f.start();
+        for (int i = 0; i < 600; ++i)
+            f.model->addDeviceByAddress(
+                    QHostAddress(QStringLiteral("127.2.%1.%2").arg(i / 200).arg(i % 200 + 1))
+                            .toIPv4Address());
+        f.showPanel();
+        QCOMPARE(f.rowCount(), 600);
+        QVERIFY(f.panel->findChildren<DeviceItemWidget *>().size() < 60);
+        QVERIFY(!f.row(599));
+        const quint32 last = f.model->device(599).packet.deviceId;
+        f.model->processAnnouncement(announcement(last, "127.2.2.200").serialise(), 0);
+        QVERIFY(!f.row(599)); // unseen: nothing to update
+
+        f.list()->scrollToBottom();
+        QCoreApplication::processEvents();
+        QVERIFY(f.row(599));
+        QCOMPARE(f.text(599, "deviceAddressLabel"), QStringLiteral("127.2.2.200"));
+        QVERIFY(f.row(599)->isOnline());
+        QVERIFY(f.panel->findChildren<DeviceItemWidget *>().size() < 80);
+        f.model->removeDevice(599);
+        QCOMPARE(f.rowCount(), 599);
+        QVERIFY(f.row(598));
+    }
+
+    // devices.db that cannot be read is said once, in the program's words, when the panel
+    // starts; a registry that refuses writes is said once when it happens.
+    void registryFailuresAreToldOnce()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("devices.db"));
+        {
+            QFile bad(file);
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write("not a registry");
+        }
+        f.model = std::make_unique<DataModel>(testLinkSettings(),
+                                              testLinkEnvironment(f.clock, file));
+        MessageBox::setResponder([](const MessageBox::Request &) { return 0; });
+        f.showPanel();
+        QTRY_COMPARE(MessageBox::history().size(), 1);
+        const MessageBox::Request told = MessageBox::history().first();
+        QCOMPARE(told.icon, MessageBox::Warning);
+        QCOMPARE(told.title, QStringLiteral("Device List"));
+        QVERIFY(told.text.contains(QStringLiteral("devices.db")));
+        QVERIFY(told.text.contains(QStringLiteral("cannot be read")));
+        emit f.model->deviceRegistryProblem(); // anything later: said already
+        QCoreApplication::processEvents();
+        QCOMPARE(MessageBox::history().size(), 1);
     }
 
     void rowsFollowTheModel()
