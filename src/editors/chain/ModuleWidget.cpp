@@ -230,6 +230,8 @@ LimiterWidget *ModuleWidget::inLimiterWidget()
 LimiterWidget *ModuleWidget::outLimiterWidget()
 {
     return built(OutLimiterPage, m_outLimiter);
+}
+
 FilterWidget *ModuleWidget::inFilterWidget()
 {
     return built(InFilterPage, m_inFilter);
