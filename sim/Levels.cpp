@@ -104,13 +104,39 @@ Levels Levels::compute(const SimStore &store)
         l.inputPost[ch] = meter(post);
     }
 
+    // The cancellation blocks of the newer families are matrix sources of their own: what they
+    // take from their inputs, a little quieter after the canceller.
+    std::array<double, MatrixSources> sourceLevel {};
+    for (int in = 0; in <= 16; ++in)
+        sourceLevel[in] = inPost[in];
+    sourceLevel[17] = -100.0;
+    sourceLevel[EchoSource] = -100.0;
+    sourceLevel[NoiseSource] = -100.0;
+    if (store.identity.cancellationFeedsMatrix()) {
+        const auto mask = [](const auto &block) {
+            return quint32(block[0]) | quint32(block[1]) << 8 | quint32(block[2]) << 16
+                    | quint32(block[3]) << 24;
+        };
+        const auto blockLevel = [&](quint32 inputs, double reduction) {
+            double sum = 0.0;
+            for (int in = 0; in <= 16; ++in)
+                if ((inputs >> in) & 1U)
+                    sum += power(inPost[in]);
+            return sum > 0.0 ? powerSum(sum) - reduction : -100.0;
+        };
+        if (a.echoBlock[10])
+            sourceLevel[EchoSource] = blockLevel(mask(a.echoBlock), 3.0);
+        if (a.noiseBlock[5])
+            sourceLevel[NoiseSource] = blockLevel(mask(a.noiseBlock), 1.5 * (a.noiseBlock[4] + 1));
+    }
+
     std::array<double, ChannelRecords> outPost {};
     for (int out = 0; out < MatrixOutputs; ++out) {
         double sum = 0.0;
         if (store.config.outputPresent(out)) {
-            for (int in = 0; in <= 16; ++in)
+            for (int in = 0; in < MatrixSources; ++in)
                 if (a.matrix[in].route[out] && a.matrix[in].gain[out] > -56)
-                    sum += power(inPost[in] + a.matrix[in].gain[out]);
+                    sum += power(sourceLevel[in] + a.matrix[in].gain[out]);
             const SignalGenerator &g = a.generator;
             if (!g.mute && g.outputs[out])
                 sum += power(g.gain + 0.5 * flicker(out + 40, store.now));

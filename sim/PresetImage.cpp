@@ -12,19 +12,27 @@ namespace PresetImage {
 namespace {
 
 constexpr quint8 FormatVersion = 1;
+constexpr int MaxSceneSize = 1 << 20;
 
 void writeSlot(ByteWriter &out, const PresetSlot &slot, bool withUsedFlag)
 {
     if (withUsedFlag)
         out.u8(slot.used ? 1 : 0);
     out.fixedText(slot.name, NameSize).bytes(slot.audio.serialize());
+    out.u32(quint32(slot.scene.size())).bytes(slot.scene);
 }
 
 bool readSlot(ByteReader &in, PresetSlot &slot, bool withUsedFlag)
 {
     slot.used = withUsedFlag ? in.u8() != 0 : true;
     slot.name = in.fixedText(NameSize);
-    return in.ok() && slot.audio.deserialize(in.bytes(SimAudio::serializedSize()));
+    if (!in.ok() || !slot.audio.deserialize(in.bytes(SimAudio::serializedSize())))
+        return false;
+    const quint32 sceneSize = in.u32();
+    if (!in.ok() || sceneSize > quint32(MaxSceneSize))
+        return false;
+    slot.scene = in.bytes(int(sceneSize));
+    return in.ok();
 }
 
 quint32 wordAt(const QByteArray &image, int offset)
@@ -33,9 +41,10 @@ quint32 wordAt(const QByteArray &image, int offset)
     return in.u32();
 }
 
+// The smallest slot: no scene.
 int slotSize(bool withUsedFlag)
 {
-    return (withUsedFlag ? 1 : 0) + NameSize + SimAudio::serializedSize();
+    return (withUsedFlag ? 1 : 0) + NameSize + SimAudio::serializedSize() + 4;
 }
 
 } // namespace
@@ -79,8 +88,8 @@ QByteArray exportAll(const std::array<PresetSlot, PresetSlots> &allSlots,
 std::optional<PresetSlot> importSlot(const QByteArray &image, const ChannelConfig &config)
 {
     const QByteArray head = descriptor(OneSlot, config);
-    const int bodySize = head.size() + slotSize(false);
-    if (image.size() != 4 + bodySize + 4 || wordAt(image, 0) != checkWord(OneSlot, config))
+    const int bodySize = image.size() - 8;
+    if (bodySize < head.size() + slotSize(false) || wordAt(image, 0) != checkWord(OneSlot, config))
         return std::nullopt;
     const QByteArray body = image.mid(4, bodySize);
     if (!body.startsWith(head) || wordAt(image, 4 + bodySize) != crc32(body))
@@ -96,8 +105,9 @@ std::optional<std::array<PresetSlot, PresetSlots>> importAll(const QByteArray &i
                                                              const ChannelConfig &config)
 {
     const QByteArray head = descriptor(AllSlots, config);
-    const int bodySize = head.size() + PresetSlots * slotSize(true);
-    if (image.size() != bodySize + 8 || wordAt(image, bodySize + 4) != checkWord(AllSlots, config))
+    const int bodySize = image.size() - 8;
+    if (bodySize < head.size() + PresetSlots * slotSize(true)
+        || wordAt(image, bodySize + 4) != checkWord(AllSlots, config))
         return std::nullopt;
     const QByteArray body = image.left(bodySize);
     if (!body.startsWith(head) || wordAt(image, bodySize) != crc32(body))

@@ -13,8 +13,9 @@ namespace sim {
 // for another configuration or format is refused before any byte moves. A second CRC-32 over
 // descriptor and slots lets the processor refuse an image damaged on the way.
 //
-// One slot:  check word | descriptor | name (16) | set-up | body CRC-32
-// All slots: descriptor | 32 x (used, name (16), set-up) | body CRC-32 | check word
+// One slot:  check word | descriptor | name (16) | set-up | scene | body CRC-32
+// All slots: descriptor | 32 x (used, name (16), set-up, scene) | body CRC-32 | check word
+// A scene is its u32 size followed by its bytes.
 // All numbers little-endian.
 namespace PresetImage {
 

@@ -16,6 +16,12 @@ struct PresetSlot
     bool used = false;
     QByteArray name;
     SimAudio audio;
+    // The touch-screen scene kept with the preset: opaque to the control program, any size
+    // (SimStore::setSceneSize), so that images of a real processor's size can be exchanged.
+    QByteArray scene;
 };
+
+// The scene a slot holds when saved: size bytes, the same for the same slot every time.
+QByteArray presetScene(int slot, int size);
 
 } // namespace sim

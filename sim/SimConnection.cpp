@@ -59,9 +59,16 @@ void SimConnection::checkFaults()
     const qint64 dropAfter = m_device.faults().dropAfterMs;
     if (dropAfter >= 0 && age() >= dropAfter && !m_finished) {
         qCInfo(lcSim) << "dropping the connection as asked";
-        m_socket->abort();
-        finish();
+        drop();
     }
+}
+
+void SimConnection::drop()
+{
+    if (m_finished)
+        return;
+    m_socket->abort();
+    finish();
 }
 
 void SimConnection::readFrames()

@@ -30,6 +30,8 @@ public:
     void closeGracefully();
     // Goes silent or drops the connection when its time has come.
     void checkFaults();
+    // Drops the connection at once, as a broken link would.
+    void drop();
     bool silent() const;
     const SimSession &session() const { return m_session; }
 

@@ -29,6 +29,7 @@ SimDevice::SimDevice(const SimOptions &options, Clock clock, QObject *parent)
     for (const QString &fault : options.hardwareFaults)
         m_store.system.injectFault(fault);
     setUsbDriveInserted(options.usbDrive);
+    m_store.setSceneSize(options.presetSceneSize);
     m_store.now = m_clock();
     m_store.bootTime = m_store.now;
     m_lastSecond = m_store.now;
@@ -171,6 +172,8 @@ void SimDevice::apply(SimConnection *connection, const SimSession::Result &resul
     if (result.installed)
         beginReboot(*result.installed);
     followAddress();
+    if (result.drop)
+        connection->drop();
 }
 
 void SimDevice::presetLoadStep()

@@ -13,6 +13,9 @@ struct SimFaults
     qint64 garbageEveryMs = 0; // send stray bytes before a reply this often; 0 never
     bool byteByByte = false; // send replies one byte at a time
     int rejectUpgrade = 0; // 254 or 255: refuse every firmware image with that status
+    // Drop the connection instead of answering the preset block request or block after this
+    // many blocks of one exchange; -1 never.
+    int dropAfterPresetBlocks = -1;
 };
 
 } // namespace sim

@@ -114,6 +114,12 @@ void SimOptions::declare(QCommandLineParser &p)
                           "when the control firmware's major version is 5 (that processor "
                           "family announces so), otherwise 106."),
            QStringLiteral("106|110"));
+    option("family",
+           QStringLiteral("Processor family, setting both firmware versions: classic (3.1.4, "
+                          "2.0.7; echo and noise cancellation in place), v5 (5.0.2, 5.0.2) or v6 "
+                          "(3.1.4, 6.1.45) (cancellation blocks feeding the matrix). "
+                          "--arm-version and --dsp-version override it."),
+           QStringLiteral("name"), "classic");
     option("arm-version", QStringLiteral("Control processor firmware version."),
            QStringLiteral("A.B.C"), "3.1.4");
     option("dsp-version", QStringLiteral("DSP firmware version."), QStringLiteral("A.B.C"),
@@ -145,6 +151,14 @@ void SimOptions::declare(QCommandLineParser &p)
                           "network change gives the processor, as the hardware does. The new "
                           "address must exist on an interface (test namespaces)."));
     option("no-usb-drive", QStringLiteral("Start with no drive in the USB port."));
+    option("preset-scene-size",
+           QStringLiteral("Bytes of touch-screen scene each saved preset keeps, 0 to 1048576 "
+                          "(preset images grow by as much per slot)."),
+           QStringLiteral("bytes"), "0");
+    option("drop-after-preset-blocks",
+           QStringLiteral("Drop the connection after this many blocks of a preset export or "
+                          "import."),
+           QStringLiteral("count"));
     option("verbose", QStringLiteral("Log every frame received and sent."));
     option("quiet", QStringLiteral("Log nothing but errors."));
 }
@@ -196,8 +210,18 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
         if (o.announceForm != 106 && o.announceForm != 110)
             return fail("announce-form", p.value("announce-form"));
     }
+    const SimFamily *family = nullptr;
+    for (const SimFamily &f : SimFamilies)
+        if (p.value("family") == QLatin1String(f.name))
+            family = &f;
+    if (!family)
+        return fail("family", p.value("family"));
+    id.armVersion = family->armVersion;
+    id.dspVersion = family->dspVersion;
     for (const auto &[name, target] :
          {std::pair {"arm-version", &id.armVersion}, std::pair {"dsp-version", &id.dspVersion}}) {
+        if (!p.isSet(name))
+            continue;
         const auto v = parseVersion(p.value(name));
         if (!v)
             return fail(name, p.value(name));
@@ -243,6 +267,16 @@ std::optional<SimOptions> SimOptions::read(const QCommandLineParser &p, QString 
     }
     o.followNetwork = p.isSet("follow-network");
     o.usbDrive = !p.isSet("no-usb-drive");
+    const int sceneSize = p.value("preset-scene-size").toInt(&ok);
+    if (!ok || sceneSize < 0 || sceneSize > (1 << 20))
+        return fail("preset-scene-size", p.value("preset-scene-size"));
+    o.presetSceneSize = sceneSize;
+    if (p.isSet("drop-after-preset-blocks")) {
+        const int blocks = p.value("drop-after-preset-blocks").toInt(&ok);
+        if (!ok || blocks < 0)
+            return fail("drop-after-preset-blocks", p.value("drop-after-preset-blocks"));
+        o.faults.dropAfterPresetBlocks = blocks;
+    }
     o.verbose = p.isSet("verbose");
     o.quiet = p.isSet("quiet");
     return o;

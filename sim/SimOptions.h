@@ -31,6 +31,7 @@ struct SimOptions
     // A network change moves the control server and the announcer to the new address.
     bool followNetwork = false;
     bool usbDrive = true; // a drive is in the USB port
+    int presetSceneSize = 0; // bytes of scene each saved preset keeps
     bool verbose = false;
     bool quiet = false;
 

@@ -106,6 +106,17 @@ SimSession::Result SimSession::preset(quint8 funcId, const QByteArray &payload)
         if (!answer.isEmpty())
             r.replies.append({{3, 32, funcId}, answer});
     };
+    if (funcId >= 16 && funcId <= 19) {
+        // The first two bytes tell the start of an exchange (0) from a block (1).
+        if (payload.size() >= 2 && payload[1] == 0)
+            m_presetBlocks = 0;
+        else if (m_faults.dropAfterPresetBlocks >= 0
+                 && m_presetBlocks++ >= m_faults.dropAfterPresetBlocks) {
+            r.drop = true;
+            r.note = QStringLiteral("dropping the connection in a preset exchange as asked");
+            return r;
+        }
+    }
     switch (funcId) {
     case 16:
     case 18:

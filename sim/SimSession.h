@@ -31,6 +31,7 @@ public:
         int loadPreset = -1; // a preset load to run with progress reports
         std::optional<FirmwareVersion> installed; // a firmware image arrived whole: reboot
         QString note; // a line for the log
+        bool drop = false; // drop the connection without answering
     };
 
     SimSession(SimStore &store, const MessageTable &table, const SimFaults &faults);
@@ -52,6 +53,7 @@ private:
     const SimFaults &m_faults;
     bool m_loggedIn = false;
     PresetTransfer m_presets;
+    int m_presetBlocks = 0; // blocks of the running preset exchange
     UpgradeReceiver m_upgrade;
 };
 

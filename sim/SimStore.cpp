@@ -52,7 +52,28 @@ void SimStore::factoryReset()
     presets = {};
     presets[0].used = true;
     presets[0].name = "Default";
+    presets[0].scene = presetScene(0, m_sceneSize);
     currentPreset = 0;
+}
+
+void SimStore::setSceneSize(int size)
+{
+    m_sceneSize = qMax(0, size);
+    for (int slot = 0; slot < PresetSlots; ++slot) {
+        if (presets[slot].used)
+            presets[slot].scene = presetScene(slot, m_sceneSize);
+    }
+}
+
+QByteArray presetScene(int slot, int size)
+{
+    QByteArray scene(qMax(0, size), Qt::Uninitialized);
+    quint32 x = 0x9E3779B9u * quint32(slot + 1);
+    for (char &c : scene) {
+        x = x * 1664525u + 1013904223u;
+        c = char(x >> 24);
+    }
+    return scene;
 }
 
 bool SimStore::savePreset(int slot)
@@ -61,6 +82,7 @@ bool SimStore::savePreset(int slot)
         return false;
     PresetSlot &p = presets[slot];
     p.audio = audio;
+    p.scene = presetScene(slot, m_sceneSize);
     if (!p.used && p.name.isEmpty())
         p.name = "Preset " + QByteArray::number(slot + 1);
     p.used = true;

@@ -25,6 +25,9 @@ public:
     bool savePreset(int slot);
     bool loadPreset(int slot);
     bool deletePreset(int slot);
+    // The size of the scene every saved preset keeps (0 by default); the used slots get theirs.
+    void setSceneSize(int size);
+    int sceneSize() const { return m_sceneSize; }
 
     quint32 runTime() const; // seconds since boot, by now
     quint32 totalTime() const;
@@ -44,6 +47,9 @@ public:
     quint8 currentPreset = NoPreset;
     qint64 now = 0; // the device clock (ms since the epoch) for the request being answered
     qint64 bootTime = 0;
+
+private:
+    int m_sceneSize = 0;
 };
 
 } // namespace sim

@@ -2,72 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>SystemUpgradeProgressDialog</name>
-    <message>
-        <source>Select a firmware file to upgrade</source>
-        <translation>选择要升级的固件文件</translation>
-    </message>
-    <message>
-        <source>img file</source>
-        <translation>img 文件</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>System Upgrade</source>
-        <translation>系统升级</translation>
-    </message>
-</context>
-<context>
-    <name>TestDialog</name>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>开始</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>正常</translation>
-    </message>
-    <message>
-        <source>%1 ℃</source>
-        <translation>%1 ℃</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>测试</translation>
-    </message>
-    <message>
-        <source>Aging Test</source>
-        <translation>老化测试</translation>
-    </message>
-    <message>
-        <source>IC Detect</source>
-        <translation>芯片检测</translation>
-    </message>
-    <message>
-        <source>Temp</source>
-        <translation>温度</translation>
-    </message>
-    <message>
-        <source>+48V</source>
-        <translation>+48V</translation>
-    </message>
-</context>
-<context>
     <name>ClearConfigDialog</name>
     <message>
         <source>Dante Setup</source>
@@ -607,25 +541,6 @@ When the temperature is less than or equal to 27℃, the fan automatically turns
     </message>
 </context>
 <context>
-    <name>PasswordDialog</name>
-    <message>
-        <source>New Password</source>
-        <translation>新密码</translation>
-    </message>
-    <message>
-        <source>Confirm Password</source>
-        <translation>确认密码</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
     <name>GPIOSetupDialog</name>
     <message>
         <source>GPIO Setup</source>
@@ -662,6 +577,25 @@ When the temperature is less than or equal to 27℃, the fan automatically turns
     <message>
         <source>Parameter</source>
         <translation>参数</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>确认密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -801,6 +735,72 @@ Play files fixed in the audio directory of the root directory. Record files fixe
         <translation>注意：
 USB 播放支持 mp3、wav、ape、aac 和 flac 文件格式。仅支持 FAT32 格式的 USB 存储设备。
 播放文件固定在根目录的 audio 目录中。录音文件固定在根目录的 record 目录中。</translation>
+    </message>
+</context>
+<context>
+    <name>SystemUpgradeProgressDialog</name>
+    <message>
+        <source>Select a firmware file to upgrade</source>
+        <translation>选择要升级的固件文件</translation>
+    </message>
+    <message>
+        <source>img file</source>
+        <translation>img 文件</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>System Upgrade</source>
+        <translation>系统升级</translation>
+    </message>
+</context>
+<context>
+    <name>TestDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>%1 ℃</source>
+        <translation>%1 ℃</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>测试</translation>
+    </message>
+    <message>
+        <source>Aging Test</source>
+        <translation>老化测试</translation>
+    </message>
+    <message>
+        <source>IC Detect</source>
+        <translation>芯片检测</translation>
+    </message>
+    <message>
+        <source>Temp</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>+48V</source>
+        <translation>+48V</translation>
     </message>
 </context>
 </TS>

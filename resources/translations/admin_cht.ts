@@ -2,72 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
-    <name>SystemUpgradeProgressDialog</name>
-    <message>
-        <source>Select a firmware file to upgrade</source>
-        <translation>選擇要升級的韌體檔案</translation>
-    </message>
-    <message>
-        <source>img file</source>
-        <translation>img 檔案</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>System Upgrade</source>
-        <translation>系統升級</translation>
-    </message>
-</context>
-<context>
-    <name>TestDialog</name>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>開始</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>錯誤</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>正常</translation>
-    </message>
-    <message>
-        <source>%1 ℃</source>
-        <translation>%1 ℃</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>測試</translation>
-    </message>
-    <message>
-        <source>Aging Test</source>
-        <translation>老化測試</translation>
-    </message>
-    <message>
-        <source>IC Detect</source>
-        <translation>晶片檢測</translation>
-    </message>
-    <message>
-        <source>Temp</source>
-        <translation>溫度</translation>
-    </message>
-    <message>
-        <source>+48V</source>
-        <translation>+48V</translation>
-    </message>
-</context>
-<context>
     <name>ClearConfigDialog</name>
     <message>
         <source>Dante Setup</source>
@@ -607,25 +541,6 @@ When the temperature is less than or equal to 27℃, the fan automatically turns
     </message>
 </context>
 <context>
-    <name>PasswordDialog</name>
-    <message>
-        <source>New Password</source>
-        <translation>新密碼</translation>
-    </message>
-    <message>
-        <source>Confirm Password</source>
-        <translation>確認密碼</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
     <name>GPIOSetupDialog</name>
     <message>
         <source>GPIO Setup</source>
@@ -662,6 +577,25 @@ When the temperature is less than or equal to 27℃, the fan automatically turns
     <message>
         <source>Parameter</source>
         <translation>參數</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>New Password</source>
+        <translation>新密碼</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>確認密碼</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -801,6 +735,72 @@ Play files fixed in the audio directory of the root directory. Record files fixe
         <translation>注意：
 USB 播放支援 mp3、wav、ape、aac 和 flac 檔案格式。僅支援 FAT32 格式的 USB 儲存裝置。
 播放檔案固定在根目錄的 audio 目錄中。錄音檔案固定在根目錄的 record 目錄中。</translation>
+    </message>
+</context>
+<context>
+    <name>SystemUpgradeProgressDialog</name>
+    <message>
+        <source>Select a firmware file to upgrade</source>
+        <translation>選擇要升級的韌體檔案</translation>
+    </message>
+    <message>
+        <source>img file</source>
+        <translation>img 檔案</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>System Upgrade</source>
+        <translation>系統升級</translation>
+    </message>
+</context>
+<context>
+    <name>TestDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>%1 ℃</source>
+        <translation>%1 ℃</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>測試</translation>
+    </message>
+    <message>
+        <source>Aging Test</source>
+        <translation>老化測試</translation>
+    </message>
+    <message>
+        <source>IC Detect</source>
+        <translation>晶片檢測</translation>
+    </message>
+    <message>
+        <source>Temp</source>
+        <translation>溫度</translation>
+    </message>
+    <message>
+        <source>+48V</source>
+        <translation>+48V</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,10 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Settings and Device List</source>
+        <translation>设置与设备列表</translation>
+    </message>
 </context>
 <context>
     <name>SplashScreen</name>

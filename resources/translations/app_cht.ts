@@ -212,6 +212,10 @@
         <source>OK</source>
         <translation>確定</translation>
     </message>
+    <message>
+        <source>Settings and Device List</source>
+        <translation>設定與裝置列表</translation>
+    </message>
 </context>
 <context>
     <name>SplashScreen</name>

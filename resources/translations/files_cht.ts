@@ -20,4 +20,33 @@
         <translation>檔案錯誤！</translation>
     </message>
 </context>
+<context>
+    <name>LabelFile</name>
+    <message>
+        <source>File is error!</source>
+        <translation>檔案錯誤！</translation>
+    </message>
+    <message>
+        <source>Export failed!</source>
+        <translation>匯出失敗！</translation>
+    </message>
+</context>
+<context>
+    <name>PresetExport</name>
+    <message>
+        <source>Export failed!</source>
+        <translation>匯出失敗！</translation>
+    </message>
+</context>
+<context>
+    <name>PresetImport</name>
+    <message>
+        <source>File format is error!</source>
+        <translation>檔案格式錯誤！</translation>
+    </message>
+    <message>
+        <source>Import failed!</source>
+        <translation>匯入失敗！</translation>
+    </message>
+</context>
 </TS>

@@ -29,8 +29,8 @@ public:
     struct DialogAvailability
     {
         bool deviceList = true; // DeviceListDialog
-        bool label = false; // LabelDialog
-        bool preset = false; // PresetDialog
+        bool label = true; // LabelDialog
+        bool preset = true; // PresetDialog
         bool recPlay = true; // RecPlayDialog
         bool deviceSetup = true; // DeviceSetupDialog
         bool gpioSetup = true; // GPIOSetupDialog

@@ -14,6 +14,8 @@
 #include "editors/chain/ModuleWidget.h"
 #include "widgets/MessageBox.h"
 #include "editors/overview/OverviewWidget.h"
+#include "filedialogs/LabelDialog.h"
+#include "filedialogs/PresetDialog.h"
 #include "panel/DeviceListDialog.h"
 #include "panel/DeviceWidget.h"
 #include "model/DataModel.h"
@@ -78,14 +80,19 @@ MainWindow::MainWindow(SystemSettings *settings, DataModel *model, QWidget *pare
     m_menuBar = new MainMenuBar(m_settings, this);
     setMenuBar(m_menuBar);
     SplashScreen::reportProgress(5);
+    connect(m_settings, &SystemSettings::storageProblem, this, &MainWindow::storageProblem);
+    if (!m_settings->storageProblemText().isEmpty()) {
+        // Told once the window is up, not in the middle of the start-up.
+        QTimer::singleShot(0, this, [this] { storageProblem(m_settings->storageProblemText()); });
+    }
 
     // The administration dialogs, built once and kept for the run, in this order:
     // DeviceListDialog: built on first show (deviceListDialog()), as are the fault report and
     // the meter window; most runs never open them, and every widget built delays the start.
     SplashScreen::reportProgress(10);
-    // LabelDialog.
+    // LabelDialog: built on first show (labelDialog()).
     SplashScreen::reportProgress(14);
-    // PresetDialog.
+    // PresetDialog: built on first show (presetDialog()); transfers start only from it.
     SplashScreen::reportProgress(18);
     // RecPlayDialog.
     SplashScreen::reportProgress(22);
@@ -286,12 +293,37 @@ void MainWindow::retranslateFaultMessageBox()
 
 void MainWindow::labelTriggered()
 {
-    showDialog(m_labelDialog);
+    showDialog(labelDialog());
+}
+
+LabelDialog *MainWindow::labelDialog()
+{
+    if (m_labelDialog)
+        return m_labelDialog;
+    m_labelDialog = new LabelDialog(m_model, m_settings, this);
+    connect(&m_router, &SyncRouter::labelMessage, m_labelDialog, &LabelDialog::tcpSyncToUI);
+    connect(this, &MainWindow::channelMasksChanged, m_labelDialog,
+            &LabelDialog::applyChannelConfig);
+    // The strips and the overview show the new label too.
+    connect(m_labelDialog, &LabelDialog::inputLabelChanged, this,
+            [this](int channel) { m_model->announce(Msg::InputLabels, quint8(channel)); });
+    connect(m_labelDialog, &LabelDialog::outputLabelChanged, this,
+            [this](int channel) { m_model->announce(Msg::OutputLabels, quint8(channel)); });
+    return m_labelDialog;
 }
 
 void MainWindow::presetTriggered()
 {
-    showDialog(m_presetDialog);
+    showDialog(presetDialog());
+}
+
+PresetDialog *MainWindow::presetDialog()
+{
+    if (m_presetDialog)
+        return m_presetDialog;
+    m_presetDialog = new PresetDialog(m_model, m_settings, this);
+    connect(&m_router, &SyncRouter::presetMessage, m_presetDialog, &PresetDialog::tcpSyncToUI);
+    return m_presetDialog;
 }
 
 void MainWindow::recPlayTriggered()
@@ -510,6 +542,8 @@ void MainWindow::systemMessage(uchar type, uchar subType, uchar funcId, uchar, u
         deviceConfigurationReported();
     else if (id == Msg::SysFaultFlags || id == Msg::SysFaults)
         faultReported();
+    if (id == Msg::SysDanteState && m_labelDialog)
+        m_labelDialog->refreshDanteState();
 }
 
 void MainWindow::controlFirmwareReported()
@@ -624,4 +658,12 @@ void MainWindow::retranslate()
     setWindowTitle(m_settings->title());
 
     retranslateFaultMessageBox();
+}
+
+void MainWindow::storageProblem(const QString &text)
+{
+    if (text.isEmpty() || m_toldProblems.contains(text))
+        return;
+    m_toldProblems.insert(text);
+    MessageBox::inform(this, MessageBox::Warning, tr("Settings and Device List"), text);
 }

@@ -4,6 +4,7 @@
 #include "settings/SystemSettings.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 class DataModel;
 class DeviceVersionSelectionDialog;
@@ -19,6 +20,8 @@ class DanteSetupDialog;
 class GPIOSetupDialog;
 class RecPlayDialog;
 class DeviceWidget;
+class LabelDialog;
+class PresetDialog;
 class ModuleWidget;
 class OverviewWidget;
 class SystemUpgradeProgressDialog;
@@ -117,8 +120,11 @@ private slots:
     void deviceVersionDialogAccepted();
     // The record/playback dialog's switch of inputs 1 and 2 to USB, through the input setup.
     void switchInputsToUsb();
+    // What the program cannot keep (cfg.ini, devices.db), told once per problem.
+    void storageProblem(const QString &text);
 
 private:
+    QSet<QString> m_toldProblems;
     // The three places of the central layout.
     DeviceListDialog *deviceListDialog();
     DeviceSetupDialog *deviceSetupDialog();
@@ -128,6 +134,8 @@ private:
     CommandAssistantDialog *commandAssistantDialog();
     RecPlayDialog *recPlayDialog();
     GPIOSetupDialog *gpioSetupDialog();
+    LabelDialog *labelDialog();
+    PresetDialog *presetDialog();
     void retranslateFaultMessageBox();
     DeviceWidget *createDevicePanel(QWidget *parent);
     OverviewWidget *createOverview(QWidget *parent);
@@ -153,8 +161,8 @@ private:
 
     // ---- views of the other parts; null until their part is built ----
     DeviceListDialog *m_deviceListDialog = nullptr;
-    QWidget *m_labelDialog = nullptr; // LabelDialog
-    QWidget *m_presetDialog = nullptr; // PresetDialog
+    LabelDialog *m_labelDialog = nullptr;
+    PresetDialog *m_presetDialog = nullptr;
     RecPlayDialog *m_recPlayDialog = nullptr;
     QWidget *m_deviceSetupDialog = nullptr; // DeviceSetupDialog
     GPIOSetupDialog *m_gpioSetupDialog = nullptr;

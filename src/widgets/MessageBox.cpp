@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,7 +48,12 @@ QMessageBox::Icon toQt(MessageBox::Icon icon)
 int MessageBox::ask(QWidget *parent, Icon icon, const QString &title, const QString &text,
                     const QStringList &buttons, Qt::TextFormat format)
 {
-    const Request request {icon, title, text, buttons, format};
+    Request request;
+    request.icon = icon;
+    request.title = title;
+    request.text = text;
+    request.buttons = buttons;
+    request.format = format;
     requests().append(request);
     if (responder())
         return responder()(request);
@@ -71,6 +77,36 @@ std::unique_ptr<QMessageBox> MessageBox::create(QWidget *parent, const Request &
         box->addButton(request.buttons[i], role)->setProperty("answer", i);
     }
     return box;
+}
+
+int MessageBox::ask(QWidget *parent, Icon icon, const QString &title, const QString &text,
+                    const QStringList &buttons, const QString &checkBoxText, bool *checked)
+{
+    Request request;
+    request.icon = icon;
+    request.title = title;
+    request.text = text;
+    request.buttons = buttons;
+    request.checkBox = checkBoxText;
+    request.checked = checked;
+    requests().append(request);
+    if (responder())
+        return responder()(request);
+
+    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
+    auto *check = new QCheckBox(checkBoxText, &box);
+    check->setChecked(checked && *checked);
+    box.setCheckBox(check);
+    QList<QAbstractButton *> added;
+    for (int i = 0; i < buttons.size(); ++i) {
+        const auto role = (i == buttons.size() - 1 && buttons.size() > 1) ? QMessageBox::RejectRole
+                                                                           : QMessageBox::AcceptRole;
+        added.append(box.addButton(buttons[i], role));
+    }
+    box.exec();
+    if (checked)
+        *checked = check->isChecked();
+    return int(added.indexOf(box.clickedButton()));
 }
 
 void MessageBox::inform(QWidget *parent, Icon icon, const QString &title, const QString &text)

@@ -27,6 +27,9 @@ public:
         QString text;
         QStringList buttons;
         Qt::TextFormat format = Qt::AutoText;
+        // A box with a check box: its text, and where the answer goes (a responder may set it).
+        QString checkBox;
+        bool *checked = nullptr;
     };
 
     struct FileRequest
@@ -41,6 +44,9 @@ public:
     // or -1 when the box was closed without one.
     static int ask(QWidget *parent, Icon icon, const QString &title, const QString &text,
                    const QStringList &buttons, Qt::TextFormat format = Qt::AutoText);
+    // The same with a check box under the text; *checked holds its state when the box closes.
+    static int ask(QWidget *parent, Icon icon, const QString &title, const QString &text,
+                   const QStringList &buttons, const QString &checkBoxText, bool *checked);
     // A box with one "OK" button.
     static void inform(QWidget *parent, Icon icon, const QString &title, const QString &text);
     // A warning with "OK" and "Cancel"; true on "OK".

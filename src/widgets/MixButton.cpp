@@ -59,6 +59,10 @@ void MixButton::restyle()
     if (m_selected)
         desc += QLatin1String("_selected");
     setProperty("desc", desc);
+    // A cell not polished yet takes the style when it is first shown; polishing each of the
+    // hundreds of cells of a grid as it is built would cost more than building the grid.
+    if (!testAttribute(Qt::WA_WState_Polished))
+        return;
     style()->unpolish(this);
     style()->polish(this);
     update();

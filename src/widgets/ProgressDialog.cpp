@@ -47,9 +47,10 @@ void ProgressDialog::resizeEvent(QResizeEvent *event)
 
 void ProgressDialog::changeEvent(QEvent *event)
 {
+    // The base class puts its own untranslated "Cancel" back on a language change: ours last.
+    QProgressDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         m_cancelButton->setText(tr("Cancel"));
-    QProgressDialog::changeEvent(event);
 }
 
 void ProgressDialog::placeCancelButton()

@@ -195,7 +195,8 @@ private slots:
         MainMenuBar bar(&settings, deviceListOnly);
         bar.setControlFirmwareMajor(1);
         QCOMPARE(shownEntries(bar),
-                 QStringLiteral("deviceList setup deviceVersionSelection systemReset highDpi"));
+                 QStringLiteral("deviceList label preset setup deviceVersionSelection "
+                                "systemReset highDpi"));
 
         // With nothing left in it, the Setup menu goes too.
         QVERIFY(settings.setBootModeFromDevice(6));

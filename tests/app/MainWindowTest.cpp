@@ -398,6 +398,39 @@ private slots:
         setup->hide();
     }
 
+    // The Preset and Label entries open their dialogs, which then follow the device's preset
+    // list and labels; a label edited there reaches the other views.
+    void presetAndLabelDialogsFromTheMenu()
+    {
+        Shell shell;
+        shell.menuEntry("presetAction")->trigger();
+        auto *presets = shell.window->findChild<QDialog *>(QStringLiteral("presetDialog"));
+        QVERIFY(presets && presets->isVisible());
+        QByteArray list(545, '\0');
+        list[0] = 1;
+        list[18] = 1;
+        list.replace(19, 7, "Lecture");
+        reply(*shell.model, Msg::PresetList, list);
+        QCOMPARE(presets->findChild<QLineEdit *>(QStringLiteral("1"))->text(),
+                 QStringLiteral("Lecture"));
+
+        shell.menuEntry("labelAction")->trigger();
+        auto *labels = shell.window->findChild<QDialog *>(QStringLiteral("labelDialog"));
+        QVERIFY(labels && labels->isVisible());
+        reply(*shell.model, Msg::InputLabels, QByteArray("Podium").leftJustified(16 * 16, '\0'));
+        auto *edit = labels->findChild<QWidget *>(QStringLiteral("inputLabelGroup"))
+                             ->findChild<QLineEdit *>(QStringLiteral("0"));
+        QCOMPARE(edit->text(), QStringLiteral("Podium"));
+        QSignalSpy synced(shell.model.get(), &DataModel::tcpSyncToUI);
+        edit->setText(QStringLiteral("Lectern"));
+        emit edit->editingFinished();
+        QCOMPARE(synced.size(), 1);
+        QCOMPARE(synced[0][0].toInt(), 2);
+        QCOMPARE(synced[0][1].toInt(), 3);
+        QCOMPARE(synced[0][2].toInt(), 1);
+        QCOMPARE(synced[0][3].toInt(), 0);
+    }
+
     // The window and its Setup menu in both appearances and two languages, switched at run
     // time from the menu; saved in the test's folder (main-window-*.png) for a look.
     void screenshots_data()

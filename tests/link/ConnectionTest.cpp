@@ -232,6 +232,21 @@ private slots:
         QVERIFY(m_server.waitForNewConnection(5000)); // a fresh attempt
     }
 
+    // Handling a batch of replies that takes longer than the silence time-out does not make a
+    // link that is delivering data look silent.
+    void slowHandlingKeepsALiveLink()
+    {
+        connectToPeer();
+        QSignalSpy timeouts(m_model.get(), &DataModel::tcpConnectTimeout);
+        connect(m_model.get(), &DataModel::tcpLoginChanged, this,
+                [this] { m_clock.advance(4000); });
+        reply(1, QByteArray(1, '\0'));
+        QTRY_COMPARE(m_model->lastReceiveTime(), m_clock.now);
+        m_model->timeout();
+        QCOMPARE(timeouts.count(), 0);
+        QCOMPARE(m_model->currentSocket()->state(), QAbstractSocket::ConnectedState);
+    }
+
     void rotationOverTwoInterfaces()
     {
         startModel(m_closedPort, {interfaceB(), interfaceA()});

@@ -83,6 +83,16 @@ private slots:
         seen = feed(r, bad + good);
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].id, (MessageId {2, 2, 5}));
+
+        // A header claiming more than the longest payload is a bad header: the frame after it
+        // arrives at once instead of after 64 KiB of waiting.
+        QByteArray impossible = Frame::build({3, 1, 1}, Frame::Reply);
+        impossible[8] = char(0xFF);
+        impossible[9] = char(0xFF);
+        seen = feed(r, impossible + good);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].id, (MessageId {2, 2, 5}));
+        QCOMPARE(r.buffered(), 0);
     }
 
     // Any split of a stream delivers exactly what one whole read delivers.

@@ -99,6 +99,12 @@ private:
 
 // cfg.ini: normalisation of every key, the language, appearance and device version rules, the
 // channel masks, the boot mode reported by a device, write-through, and the geometry store.
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class SystemSettingsTest : public QObject
 {
     Q_OBJECT
@@ -435,6 +441,53 @@ private slots:
         QCOMPARE(defaults.titleEN(), QStringLiteral("Digital Audio Processor"));
         QCOMPARE(defaults.titleCHS(), QStringLiteral("数字音频处理器"));
         QCOMPARE(defaults.titleCHT(), QStringLiteral("數位音訊處理器"));
+    }
+
+    // A cfg.ini the program cannot read as it would write it is never written over: the program
+    // runs on defaults for what it could not read, and says so.
+    void unreadableFileIsLeftAsItIs_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("unterminated quote")
+                << QByteArray("[Title]\nEN=\"Broken\n[Language]\nCurrent=0\n[Port]\nTCP=3000\n");
+        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\0\0[Language]\n", 18);
+        QTest::newRow("oversized") << "[Title]\nEN=" + QByteArray(400 * 1024, 'x') + "\n";
+    }
+    void unreadableFileIsLeftAsItIs()
+    {
+        QFETCH(QByteArray, file);
+        writeSettingsFile(settingsPath(), file);
+        {
+            SystemSettings settings(settingsPath());
+            QVERIFY(!settings.isWritable());
+            QVERIFY(settings.storageProblemText().contains(QStringLiteral("cfg.ini")));
+            QVERIFY(settings.title().size() <= 256);
+            settings.setLanguage(SystemSettings::SimplifiedChinese);
+            settings.setDeviceVersion(3);
+            QCOMPARE(settings.deviceVersion(), 3); // kept in memory
+            settings.flush();
+        }
+        QFile stored(settingsPath());
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), file);
+    }
+
+    // A device flipping a reported value has the file written once, not once per report; texts
+    // from the file are cut to a sane length.
+    void writesAreCoalescedAndTextsCut()
+    {
+        writeSettingsFile(settingsPath(), "[Title]\nEN=" + QByteArray(100 * 1024, 'y') + "\n");
+        SystemSettings settings(settingsPath());
+        QCOMPARE(settings.titleEN().size(), 256);
+        settings.flush();
+        const QDateTime written = QFileInfo(settingsPath()).lastModified();
+        const QByteArray before = readFile(settingsPath());
+        for (int n = 0; n < 50; ++n)
+            settings.setDeviceVersion(n % 2);
+        settings.setDeviceVersion(1);
+        QCOMPARE(readFile(settingsPath()), before);
+        QCOMPARE(QFileInfo(settingsPath()).lastModified(), written);
+        QCOMPARE(storedValue("DeviceVersionSelection/Current").toInt(), 1); // after a flush
     }
 
     void settersWriteThrough()

@@ -207,6 +207,49 @@ private slots:
                  hex("00000000")); // unused slot: no blocks
     }
 
+    // A preset keeps its scene; images grow by it and carry it through export and import.
+    void scenesTravelWithTheirPresets()
+    {
+        m_device->store().setSceneSize(3000);
+        QCOMPARE(m_device->store().presets[0].scene, presetScene(0, 3000));
+        m_client->set({3, 32, 2}, hex("02"));
+        QCOMPARE(m_device->store().presets[2].scene, presetScene(2, 3000));
+        QVERIFY(presetScene(2, 3000) != presetScene(3, 3000));
+        const QByteArray image = exportTo(path("scene.pst"), 18, hex("000002"));
+        QVERIFY(image.size() > 3000);
+        QCOMPARE(importFrom(path("scene.pst"), 19, hex("000006")), image.size() / 512 + 1);
+        QCOMPARE(m_device->store().presets[6].scene, presetScene(2, 3000));
+
+        const QByteArray all = exportTo(path("scene.pstl"), 16, hex("0000"));
+        m_device->store().setSceneSize(0);
+        m_client->set({3, 32, 4}, hex("02"));
+        QCOMPARE(importFrom(path("scene.pstl"), 17, hex("0000")), all.size() / 512 + 1);
+        QCOMPARE(m_device->store().presets[2].scene, presetScene(2, 3000));
+    }
+
+    // Asked to, the processor drops the link in the middle of a block exchange.
+    void aTransferCanBeCutOff()
+    {
+        m_device->faults().dropAfterPresetBlocks = 1;
+        m_client->set({3, 32, 2}, hex("01"));
+        QCOMPARE(m_client->query({3, 32, 16}, hex("0000")).size(), 1);
+        QCOMPARE(m_client->ask({3, 32, 16}, hex("00010000")).left(4), hex("00010000"));
+        QSignalSpy closed(m_device.get(), &SimDevice::connectionClosed);
+        m_client->send({3, 32, 16}, Frame::ReadRequest, hex("00010100"));
+        QVERIFY(closed.wait(5000));
+        QTRY_COMPARE(m_client->socket.state(), QAbstractSocket::UnconnectedState);
+
+        QString error;
+        const auto options = SimOptions::parse(
+                {"vexatarn-sim", "--preset-scene-size", "4096", "--drop-after-preset-blocks", "3"},
+                &error);
+        QVERIFY2(options, qPrintable(error));
+        QCOMPARE(options->presetSceneSize, 4096);
+        QCOMPARE(options->faults.dropAfterPresetBlocks, 3);
+        QVERIFY(!SimOptions::parse({"vexatarn-sim", "--preset-scene-size", "1048577"}, &error));
+        QVERIFY(!SimOptions::parse({"vexatarn-sim", "--drop-after-preset-blocks", "-1"}, &error));
+    }
+
     void imagesFollowTheirLayout()
     {
         QCOMPARE(crc32(QByteArray("123456789")), quint32(0xCBF43926));

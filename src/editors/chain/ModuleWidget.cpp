@@ -11,6 +11,11 @@
 #include "editors/dynamics/AGCWidget.h"
 #include "editors/dynamics/LimiterWidget.h"
 #include "editors/filter/FilterWidget.h"
+#include "editors/cancellation/CancellationGeneration.h"
+#include "editors/cancellation/CancellationPage.h"
+#include "editors/cancellation/SignalGeneratorWidget.h"
+#include "editors/matrix/AutoMixerWidget.h"
+#include "editors/matrix/MatrixWidget.h"
 
 #include "model/DataModel.h"
 #include "model/MessageCatalogue.h"
@@ -139,6 +144,29 @@ QWidget *ModuleWidget::createPage(int index)
         connect(m_outDelay, &DelayWidget::dataChanged, this,
                 &ModuleWidget::outDelayWidgetDataChanged);
         return m_outDelay;
+    case MatrixPage:
+        return m_matrix = new MatrixWidget(
+                       m_model, CancellationGeneration::forDspVersion(m_model->deviceInfo().dspVersion),
+                       m_stack);
+    case AutoMixerPage:
+        return m_autoMixer = new AutoMixerWidget(m_model, m_stack);
+    case SignalGeneratorPage:
+        return m_signalGenerator = new SignalGeneratorWidget(m_model, m_stack);
+    case AecPage:
+    case AncPage: {
+        auto *page = new CancellationPage(
+                m_model, index == AecPage ? CancellationPage::Aec : CancellationPage::Anc,
+                CancellationGeneration::forDspVersion(m_model->deviceInfo().dspVersion), m_stack);
+        // The matrix shows what the cancellation blocks take and where they are mixed.
+        connect(page, &CancellationPage::matrixChanged, this, [this, index] {
+            if (m_matrix && index == AecPage)
+                m_matrix->aecMatrixChanged();
+            else if (m_matrix)
+                m_matrix->ancMatrixChanged();
+        });
+        (index == AecPage ? m_aec : m_anc) = page;
+        return page;
+    }
     default: { // the modules whose editors this version does not have yet
         auto *placeholder = new ModulePlaceholderWidget(m_stack);
         placeholder->setTitle(pageTitle(index));
@@ -174,6 +202,7 @@ QWidget *ModuleWidget::page(int index)
     auto *dynamics = qobject_cast<DynamicsEditor *>(page);
     if (dynamics && m_channelConfig)
         dynamics->applyChannelConfig(m_channelConfig->input, m_channelConfig->output);
+    applyRoutingConfig();
     return page;
 }
 
@@ -240,6 +269,31 @@ FilterWidget *ModuleWidget::inFilterWidget()
 FilterWidget *ModuleWidget::outFilterWidget()
 {
     return built(OutFilterPage, m_outFilter);
+}
+
+MatrixWidget *ModuleWidget::matrixWidget()
+{
+    return built(MatrixPage, m_matrix);
+}
+
+AutoMixerWidget *ModuleWidget::autoMixerWidget()
+{
+    return built(AutoMixerPage, m_autoMixer);
+}
+
+SignalGeneratorWidget *ModuleWidget::signalGeneratorWidget()
+{
+    return built(SignalGeneratorPage, m_signalGenerator);
+}
+
+CancellationPage *ModuleWidget::aecPage()
+{
+    return built(AecPage, m_aec);
+}
+
+CancellationPage *ModuleWidget::ancPage()
+{
+    return built(AncPage, m_anc);
 }
 
 QAbstractButton *ModuleWidget::pageButton(int index) const
@@ -336,6 +390,12 @@ void ModuleWidget::stackedButtonClicked(int page)
         strip->refresh();
     if (auto *dynamics = qobject_cast<DynamicsEditor *>(shown); dynamics && built)
         dynamics->refresh();
+    if (built && shown == m_matrix)
+        m_matrix->refresh();
+    else if (built && shown == m_signalGenerator)
+        m_signalGenerator->refresh();
+    else if (built && (shown == m_aec || shown == m_anc))
+        static_cast<CancellationPage *>(shown)->refresh();
 }
 
 void ModuleWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask, quint32 danteInputMask,
@@ -353,12 +413,40 @@ void ModuleWidget::applyChannelConfig(quint32 inputMask, quint32 outputMask, qui
         if (filter)
             filter->applyChannelConfig(inputMask, outputMask);
     }
+    applyRoutingConfig();
+}
+
+// The routing pages hide the channels the configuration does not have.
+void ModuleWidget::applyRoutingConfig()
+{
+    if (!m_channelConfig)
+        return;
+    const quint32 in = m_channelConfig->input;
+    const quint32 out = m_channelConfig->output;
+    if (m_matrix)
+        m_matrix->applyChannelConfig(in, out);
+    if (m_signalGenerator)
+        m_signalGenerator->applyChannelConfig(out);
+    for (CancellationPage *page : {m_aec, m_anc})
+        if (page)
+            page->applyChannelConfig(in, out);
+}
+
+void ModuleWidget::refreshRoutingLabels()
+{
+    if (m_matrix)
+        m_matrix->refreshLabels();
+    if (m_signalGenerator)
+        m_signalGenerator->refreshLabels();
+    for (CancellationPage *page : {m_aec, m_anc})
+        if (page)
+            page->refreshLabels();
 }
 
 void ModuleWidget::forEachStrip(const std::function<void(ChannelStripWidget *)> &visit) const
 {
     ChannelStripWidget *const strips[] = {m_inSetup,  m_gate,     m_feedback, m_inDelay,
-                                          m_preLevel, m_outLevel, m_outDelay};
+                                          m_preLevel, m_outLevel, m_outDelay, m_autoMixer};
     for (ChannelStripWidget *strip : strips) {
         if (strip) // pages not built yet read everything when they are
             visit(strip);
@@ -368,9 +456,8 @@ void ModuleWidget::forEachStrip(const std::function<void(ChannelStripWidget *)> 
 void ModuleWidget::syncFromModel(uchar type, uchar subType, uchar funcId, uchar channel,
                                  uchar other)
 {
-    Q_UNUSED(other)
     if (type == AudioType)
-        syncAudio(subType, funcId, channel);
+        syncAudio(subType, funcId, channel, other);
     else if (type == SystemType)
         syncSystem(subType, funcId, channel);
 }
@@ -388,8 +475,10 @@ void ModuleWidget::refreshMeters(LevelWidget *strip)
         strip->refreshMeters();
 }
 
-void ModuleWidget::syncAudio(uchar subType, uchar funcId, uchar channel)
+void ModuleWidget::syncAudio(uchar subType, uchar funcId, uchar channel, uchar other)
 {
+    if (syncRouting(subType, funcId, channel, other))
+        return;
     const MessageId id {AudioType, subType, funcId};
     switch (subType) {
     case Msg::InputMute.subType: // In Setup; its meters are the inputs' post-fader levels
@@ -454,6 +543,7 @@ void ModuleWidget::syncSystem(uchar subType, uchar funcId, uchar channel)
             if (filter)
                 filter->refreshLabels();
         }
+        refreshRoutingLabels();
     } else if (id == Msg::SysDanteState) {
         forEachStrip([](ChannelStripWidget *strip) { strip->refreshDanteState(); });
     } else if (id == Msg::SysDspVersion) {
@@ -468,6 +558,55 @@ void ModuleWidget::evaluateFirmware()
     for (FilterWidget *filter : {m_inFilter, m_outFilter}) {
         if (filter)
             filter->setCopyAndResetAvailable(m_features.filterExtras);
+    }
+    const auto generation =
+            CancellationGeneration::forDspVersion(m_model->deviceInfo().dspVersion);
+    for (CancellationPage *page : {m_aec, m_anc})
+        if (page)
+            page->setGeneration(generation);
+    if (m_matrix)
+        m_matrix->setCancellationGeneration(generation);
+    applyRoutingConfig();
+}
+
+bool ModuleWidget::syncRouting(uchar subType, uchar funcId, uchar channel, uchar other)
+{
+    const MessageId id {AudioType, subType, funcId};
+    switch (subType) {
+    case Msg::MatrixRoute.subType:
+        if (id == Msg::MatrixSwitches)
+            return true;
+        if (m_matrix)
+            m_matrix->refreshCell(channel, other);
+        // The cancellation pages show where their outputs are mixed.
+        if (m_aec && (channel == MatrixExtras::AecChannel || channel == AllChannels))
+            m_aec->refresh();
+        if (m_anc && (channel == MatrixExtras::AncChannel || channel == AllChannels))
+            m_anc->refresh();
+        return true;
+    case Msg::SigGenOutputs.subType:
+        if (m_signalGenerator)
+            m_signalGenerator->refresh();
+        return true;
+    case Msg::AecEnable.subType:
+    case Msg::AncConfig.subType:
+        if (CancellationPage *page = subType == Msg::AecEnable.subType ? m_aec : m_anc)
+            page->refresh();
+        if (m_matrix)
+            m_matrix->aecMatrixChanged();
+        return true;
+    case Msg::AutoMixWeight.subType:
+        if (!m_autoMixer)
+            return true;
+        if (id == Msg::AutoMixMeters)
+            m_autoMixer->refreshMeters();
+        else if (id == Msg::AutoMixEnable)
+            m_autoMixer->refreshGroups();
+        else
+            m_autoMixer->refreshChannel(channel);
+        return true;
+    default:
+        return false;
     }
 }
 

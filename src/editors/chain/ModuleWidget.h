@@ -13,6 +13,8 @@
 #include <optional>
 
 class AGCWidget;
+class AutoMixerWidget;
+class CancellationPage;
 class ChannelStripWidget;
 class DataModel;
 class DelayWidget;
@@ -23,11 +25,13 @@ class GateWidget;
 class InSetupWidget;
 class LevelWidget;
 class LimiterWidget;
+class MatrixWidget;
 class ModuleButtonBar;
 class ModulePlaceholderWidget;
 class QAbstractButton;
 class QButtonGroup;
 class QStackedWidget;
+class SignalGeneratorWidget;
 
 // The processing chain of the device: a row of page buttons, one per module in signal order,
 // over the stack of module editors. The page on screen (and, on pages with a channel selector,
@@ -96,6 +100,11 @@ public:
     LimiterWidget *outLimiterWidget();
     FilterWidget *inFilterWidget();
     FilterWidget *outFilterWidget();
+    MatrixWidget *matrixWidget();
+    AutoMixerWidget *autoMixerWidget();
+    SignalGeneratorWidget *signalGeneratorWidget();
+    CancellationPage *aecPage();
+    CancellationPage *ancPage();
 
 public slots:
     void stackedButtonClicked(int page);
@@ -154,7 +163,11 @@ private:
     void retranslate();
     static void refreshChannel(ChannelStripWidget *strip, int channel);
     static void refreshMeters(LevelWidget *strip);
-    void syncAudio(uchar subType, uchar funcId, uchar channel);
+    void syncAudio(uchar subType, uchar funcId, uchar channel, uchar other);
+    // The matrix, automixer, cancellation and generator pages.
+    bool syncRouting(uchar subType, uchar funcId, uchar channel, uchar other);
+    void applyRoutingConfig();
+    void refreshRoutingLabels();
     void syncSystem(uchar subType, uchar funcId, uchar channel);
     // The editors of one side (inputs or outputs) that show channel names.
     void forEachStrip(const std::function<void(ChannelStripWidget *)> &visit) const;
@@ -199,6 +212,11 @@ private:
     LimiterWidget *m_outLimiter = nullptr;
     FilterWidget *m_inFilter = nullptr;
     FilterWidget *m_outFilter = nullptr;
+    MatrixWidget *m_matrix = nullptr;
+    AutoMixerWidget *m_autoMixer = nullptr;
+    SignalGeneratorWidget *m_signalGenerator = nullptr;
+    CancellationPage *m_aec = nullptr;
+    CancellationPage *m_anc = nullptr;
 
     FirmwareFeatures m_features;
     // The channel configuration last handed over, for the pages built after it.

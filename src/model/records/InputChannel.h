@@ -46,4 +46,7 @@ struct InputChannel
     std::array<qint8, MatrixOutputs> matrixGain {}; // dB, -56..12
     float delay = 0.0f; // ms, 0..1000
     quint8 priority = 0;
+    // Noise reduction of the first-generation noise canceller, 0..3 (disabled, weak, strong,
+    // strongest), as last set: the device's answer to its query is not read.
+    quint8 noiseReduction = 0;
 };
