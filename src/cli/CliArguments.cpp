@@ -4,6 +4,8 @@
 #include "model/ParameterMirror.h"
 #include "model/records/PresetTable.h"
 
+#include "wire/LocalText.h"
+
 #include <QProcessEnvironment>
 
 #include <cmath>
@@ -12,6 +14,8 @@ namespace {
 
 // The password every processor accepts until its owner sets another.
 const char *const BuiltInPassword = "#*qubit*";
+// Preset names travel in the device's 8-bit encoding, at most 16 bytes.
+constexpr int PresetNameBytes = 16;
 
 bool isNumberLike(const QString &word)
 {
@@ -301,6 +305,12 @@ bool CliArguments::parseCommand(const QStringList &words, QString *error)
             if (!wordCount(rest, 3, usage, error) || !readSlot(rest[1], &slot, error))
                 return false;
             name = rest[2];
+            if (LocalText::encode(name).size() > PresetNameBytes) {
+                *error = QStringLiteral("the name \"%1\" is longer than %2 bytes")
+                                 .arg(name)
+                                 .arg(PresetNameBytes);
+                return false;
+            }
             return true;
         }
         if (action == QLatin1String("export") || action == QLatin1String("import")) {

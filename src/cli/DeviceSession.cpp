@@ -125,8 +125,13 @@ bool DeviceSession::readQueries(const std::vector<StatusQuery> &queries)
     // The device answers in order: once the answer to a last query arrives, every answer before
     // it is in the mirror. The last query is one the status poll never asks while no dialog is
     // open, and its field is cleared first, so only that answer can fill it again.
-    std::vector<StatusQuery> all = queries;
-    all.push_back(StatusQuery::plain(Msg::SysRs232Baud));
+    const StatusQuery last = StatusQuery::plain(Msg::SysRs232Baud);
+    std::vector<StatusQuery> all;
+    all.reserve(queries.size() + 1);
+    for (const StatusQuery &q : queries)
+        if (!(q == last))
+            all.push_back(q);
+    all.push_back(last);
     quint32 &marker = m_model->deviceInfo().rs232Baud;
     marker = 0;
     for (size_t at = 0; at < all.size(); at += QueryBatch) {

@@ -194,6 +194,62 @@ private slots:
         QVERIFY(run.err.isEmpty()); // no progress bar without a terminal
     }
 
+    void presetsAndLabelsRoundTripByteForByte()
+    {
+        const quint16 port = freeTcpPort();
+        SimProcess sim;
+        QVERIFY(sim.start("127.0.0.2", port, {"--device-id", "701"}));
+        const QStringList h {"-H", "127.0.0.2", "--port", QString::number(port)};
+        const auto ok = [&](const QStringList &arguments) {
+            const Run run = cli(h + arguments);
+            if (run.code != 0)
+                qWarning().noquote() << arguments.join(' ') << run.err;
+            return run.code == 0;
+        };
+        QVERIFY(ok({"preset", "save", "1"}));
+        QVERIFY(ok({"preset", "save", "3"}));
+        QVERIFY(ok({"preset", "rename", "3", "Hall"}));
+        Run run = cli(h + QStringList {"preset", "list", "--json"});
+        const QJsonArray list = QJsonDocument::fromJson(run.out.toUtf8()).array();
+        QCOMPARE(list.size(), 32);
+        QCOMPARE(list[2].toObject().value("name").toString(), QStringLiteral("Hall"));
+        QCOMPARE(list[1].toObject().value("used").toBool(), false);
+
+        const auto bytes = [&](const QString &name) {
+            QFile file(path(name));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QVERIFY(ok({"preset", "export-all", path("all-{id}.pstl")}));
+        QVERIFY(ok({"preset", "import-all", path("all-701.pstl")}));
+        QVERIFY(ok({"preset", "export-all", path("again.pstl")}));
+        QVERIFY(!bytes("all-701.pstl").isEmpty());
+        QCOMPARE(bytes("again.pstl"), bytes("all-701.pstl"));
+        QVERIFY(ok({"preset", "export", "3", path("hall.pst")}));
+        QVERIFY(ok({"preset", "import", "3", path("hall.pst")}));
+        QVERIFY(ok({"preset", "export", "3", path("hall-again.pst")}));
+        QCOMPARE(bytes("hall-again.pst"), bytes("hall.pst"));
+        // An empty slot refuses, and nothing is left behind.
+        run = cli(h + QStringList {"preset", "export", "2", path("empty.pst")});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err, QStringLiteral("vexatarn-cli: 127.0.0.2: preset 2 is empty\n"));
+        QVERIFY(!QFile::exists(path("empty.pst")));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter("empty").size(), 0);
+
+        // A label file edited by hand reaches the device and comes back the same.
+        QVERIFY(ok({"label", "export", path("labels.lbl")}));
+        QByteArray labels = bytes("labels.lbl");
+        QCOMPARE(labels.size(), 16 * (16 + 16 + 10));
+        labels.replace(0, 16, QByteArray("Podium").leftJustified(16, '\0'));
+        QVERIFY(writeFile(path("edited.lbl"), labels));
+        run = cli(h + QStringList {"label", "import", path("edited.lbl")});
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.out.contains("1 labels changed"), qPrintable(run.out));
+        QVERIFY(ok({"label", "export", path("after.lbl")}));
+        QCOMPARE(bytes("after.lbl"), labels);
+        run = cli(h + QStringList {"get", "in", "1", "level"});
+        QCOMPARE(run.code, 0);
+    }
+
     void severalDevicesAtOnce()
     {
         const quint16 port = freeTcpPort();
