@@ -9,7 +9,6 @@
 #include "model/CommandText.h"
 
 #include <QButtonGroup>
-#include <array>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -18,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+
+#include <array>
 
 CommandAssistantDialog::CommandAssistantDialog(const DataModel *model, quint16 controlPort,
                                                QWidget *parent)
@@ -50,7 +51,6 @@ CommandAssistantDialog::CommandAssistantDialog(const DataModel *model, quint16 c
         auto *button = new QPushButton(this);
         button->setObjectName(QStringLiteral("pageButton%1").arg(i));
         button->setCheckable(true);
-        button->setMinimumSize(70, 25);
         button->setProperty("horizontalButtonPosition",
                             i == 0                     ? QStringLiteral("first")
                                     : i == int(pages.size()) - 1 ? QStringLiteral("last")
@@ -69,7 +69,7 @@ CommandAssistantDialog::CommandAssistantDialog(const DataModel *model, quint16 c
     m_commandEdit->setFixedHeight(20);
     m_copyButton = new QPushButton(this);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
-    m_copyButton->setFixedSize(60, 25);
+
     connect(m_copyButton, &QPushButton::clicked, this, &CommandAssistantDialog::copyButtonClicked);
 
     auto *commandRow = new QHBoxLayout;
@@ -84,7 +84,10 @@ CommandAssistantDialog::CommandAssistantDialog(const DataModel *model, quint16 c
     layout->addWidget(m_pages, 1);
     layout->addLayout(commandRow);
 
-    setMinimumWidth(600);
+    // At least 600 pixels wide, and wider where the appearance or a translation needs it.
+    const QMargins margins = layout->contentsMargins();
+    layout->addStrut(600 - margins.left() - margins.right());
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     resize(600, 300);
     retranslate();
 }
@@ -112,6 +115,25 @@ void CommandAssistantDialog::applyChannelConfig(quint32 inputMask, quint32 outpu
     m_outputPage->applyChannelConfig(inputMask, outputMask, danteInputMask, danteOutputMask);
 }
 
+void CommandAssistantDialog::showEvent(QShowEvent *event)
+{
+    keepButtonsWhole();
+    Dialog::showEvent(event);
+}
+
+void CommandAssistantDialog::keepButtonsWhole()
+{
+    // At least 70 x 25 (the copy button 60 x 25), and never narrower than the text in the
+    // appearance and language in use; a fixed minimum alone would let a layout squeeze a button
+    // below its text.
+    const auto buttons = findChildren<QPushButton *>();
+    for (QPushButton *button : buttons) {
+        button->setMinimumSize(QSize());
+        const QSize least = button == m_copyButton ? QSize(60, 25) : QSize(70, 25);
+        button->setMinimumSize(least.expandedTo(button->sizeHint()));
+    }
+}
+
 void CommandAssistantDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -129,4 +151,6 @@ void CommandAssistantDialog::retranslate()
         m_pageButtons->button(i)->setText(names[size_t(i)]);
     m_commandLabel->setText(tr("Command"));
     m_copyButton->setText(tr("Copy"));
+    if (isVisible())
+        keepButtonsWhole();
 }

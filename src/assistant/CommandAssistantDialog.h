@@ -33,9 +33,11 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void retranslate();
+    void keepButtonsWhole();
 
     quint16 m_controlPort;
     QLabel *m_infoLabel;

@@ -31,7 +31,6 @@ CommandLevelWidget::CommandLevelWidget(Side side, const DataModel *model, QWidge
     m_muteButton = new QPushButton(m_muteGroup);
     m_muteButton->setObjectName(QStringLiteral("muteButton"));
     m_muteButton->setCheckable(true);
-    m_muteButton->setMinimumSize(70, 25);
     m_muteButton->setAutoDefault(false);
     m_gainSpinBox = createSpinBox(QStringLiteral("gainSpinBox"));
     m_stepSpinBox = createSpinBox(QStringLiteral("stepSpinBox"));
@@ -50,8 +49,8 @@ CommandLevelWidget::CommandLevelWidget(Side side, const DataModel *model, QWidge
         m_generateButtons[i] = button;
         connect(button, &QPushButton::clicked, this, &CommandLevelWidget::generateButtonClicked);
         auto *column = new QVBoxLayout(groups[i]);
-        column->addWidget(controls[i], 0, Qt::AlignHCenter);
-        column->addWidget(button, 0, Qt::AlignHCenter);
+        column->addWidget(controls[i]);
+        column->addWidget(button);
         groupRow->addWidget(groups[i], 1);
     }
     layout->addLayout(groupRow);

@@ -16,7 +16,6 @@ QPushButton *CommandPage::createGenerateButton(const QString &objectName)
 {
     auto *button = new QPushButton(this);
     button->setObjectName(objectName);
-    button->setMinimumSize(70, 25);
     button->setAutoDefault(false);
     return button;
 }

@@ -12,7 +12,6 @@ CommandSystemMuteWidget::CommandSystemMuteWidget(QWidget *parent) : CommandPage(
     m_muteButton = new QPushButton(m_group);
     m_muteButton->setObjectName(QStringLiteral("muteButton"));
     m_muteButton->setCheckable(true);
-    m_muteButton->setMinimumSize(70, 25);
     m_muteButton->setAutoDefault(false);
     m_generateButton = createGenerateButton(QStringLiteral("generateButton"));
     m_generateButton->setParent(m_group);

@@ -5,6 +5,8 @@
 #include "model/DataModel.h"
 #include "support/FakeClock.h"
 #include "support/TestLinkEnvironment.h"
+#include "widgets/Resources.h"
+#include "widgets/Screenshots.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -57,6 +59,8 @@ class CommandAssistantDialogTest : public QObject
     }
 
 private slots:
+    void initTestCase() { initApplicationResources(); }
+
     void init()
     {
         m_model = std::make_unique<DataModel>(testLinkSettings(),
@@ -74,7 +78,7 @@ private slots:
     void theWindowAsGiven()
     {
         QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Command Assistant"));
-        QCOMPARE(m_dialog->minimumWidth(), 600);
+        QVERIFY(m_dialog->minimumWidth() >= 600);
         QCOMPARE(m_dialog->findChild<QLabel *>(QStringLiteral("infoLabel"))->text(),
                  QStringLiteral("RS232 Baud Rate : 115200 (Default)\nTCP Port : 2698"));
         QStringList names;
@@ -205,6 +209,38 @@ private slots:
         find<QPushButton>("outputPage", "muteButton")->setChecked(true);
         QTest::mouseClick(find<QPushButton>("outputPage", "0"), Qt::LeftButton);
         QCOMPARE(m_dialog->commandText(), QStringLiteral("82 7D 01 00 03 0B 02 01 02 00 0B 01 7D 82"));
+    }
+
+    // Every page in both appearances, with a frame in the command field, each group whole.
+    void screenshotsOfEveryPage()
+    {
+        for (const bool dark : {false, true}) {
+            Screenshots::applyAppearance(dark);
+            // Built under the appearance, as the program builds it.
+            m_dialog = std::make_unique<CommandAssistantDialog>(m_model.get(), 2698);
+            m_dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+            for (int page = 0; page < 5; ++page) {
+                showPage(page);
+                const QList<QPushButton *> generate =
+                        m_dialog->findChildren<QPushButton *>(QStringLiteral("generateButton"))
+                        + m_dialog->findChildren<QPushButton *>(QStringLiteral("0"));
+                for (QPushButton *b : generate)
+                    if (b->isVisible())
+                        b->click();
+                QApplication::processEvents();
+                Screenshots::keepAndCheck(m_dialog->grab().toImage(),
+                             QStringLiteral("assistant-%1-%2.png").arg(page).arg(dark ? "dark" : "light"), 4);
+                for (QWidget *w : m_dialog->findChildren<QWidget *>()) {
+                    if (!w->isVisible() || !qobject_cast<QAbstractButton *>(w))
+                        continue;
+                    const int least = w->objectName() == QLatin1String("copyButton") ? 60 : 70;
+                    QVERIFY2(w->width() >= qMax(least, w->sizeHint().width()) && w->height() >= 25,
+                             qPrintable(w->objectName() + ": " + static_cast<QAbstractButton *>(w)->text()));
+                }
+            }
+        }
+        Screenshots::resetAppearance();
     }
 
     void copyPutsTheWholeTextOnTheClipboard()
