@@ -22,8 +22,9 @@
 
 CommandAssistantDialog::CommandAssistantDialog(const DataModel *model, quint16 controlPort,
                                                QWidget *parent)
-    : Dialog(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
-                             | Qt::WindowCloseButtonHint),
+    : Dialog(parent,
+             Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                     | Qt::WindowCloseButtonHint),
       m_controlPort(controlPort)
 {
     setObjectName(QStringLiteral("commandAssistantDialog"));
@@ -52,7 +53,7 @@ CommandAssistantDialog::CommandAssistantDialog(const DataModel *model, quint16 c
         button->setObjectName(QStringLiteral("pageButton%1").arg(i));
         button->setCheckable(true);
         button->setProperty("horizontalButtonPosition",
-                            i == 0                     ? QStringLiteral("first")
+                            i == 0                               ? QStringLiteral("first")
                                     : i == int(pages.size()) - 1 ? QStringLiteral("last")
                                                                  : QStringLiteral("middle"));
         m_pageButtons->addButton(button, i);
@@ -144,7 +145,8 @@ void CommandAssistantDialog::changeEvent(QEvent *event)
 void CommandAssistantDialog::retranslate()
 {
     setWindowTitle(tr("Command Assistant"));
-    m_infoLabel->setText(tr("RS232 Baud Rate : 115200 (Default)\nTCP Port : %1").arg(m_controlPort));
+    m_infoLabel->setText(
+            tr("RS232 Baud Rate : 115200 (Default)\nTCP Port : %1").arg(m_controlPort));
     const std::array<QString, 5> names {tr("Login"), tr("Level Pre Mix"), tr("Out Level"),
                                         tr("Preset"), tr("System Mute")};
     for (int i = 0; i < int(names.size()); ++i)

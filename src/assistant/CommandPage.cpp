@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QPushButton>
 
-CommandPage::CommandPage(QWidget *parent) : QWidget(parent) {}
+CommandPage::CommandPage(QWidget *parent) : QWidget(parent) { }
 
 void CommandPage::changeEvent(QEvent *event)
 {

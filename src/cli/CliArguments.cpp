@@ -133,7 +133,7 @@ bool CliArguments::parse(const QStringList &arguments, QString *error)
 {
     QStringList words;
     password = QProcessEnvironment::systemEnvironment().value(QStringLiteral("VEXATARN_PASSWORD"),
-                                                               builtInPassword());
+                                                              builtInPassword());
     bool optionsEnded = false;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
@@ -170,10 +170,13 @@ bool CliArguments::parse(const QStringList &arguments, QString *error)
             argumentsWithoutHosts << arg;
             continue;
         }
-        static const QStringList valued {
-                QStringLiteral("-H"), QStringLiteral("--host"), QStringLiteral("--port"),
-                QStringLiteral("--password"), QStringLiteral("--broadcast-port"),
-                QStringLiteral("--wait"), QStringLiteral("--timeout")};
+        static const QStringList valued {QStringLiteral("-H"),
+                                         QStringLiteral("--host"),
+                                         QStringLiteral("--port"),
+                                         QStringLiteral("--password"),
+                                         QStringLiteral("--broadcast-port"),
+                                         QStringLiteral("--wait"),
+                                         QStringLiteral("--timeout")};
         if (!valued.contains(name)) {
             *error = QStringLiteral("unknown option %1").arg(name);
             return false;

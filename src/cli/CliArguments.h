@@ -43,8 +43,10 @@ struct CliArguments
     // Parses the arguments (the program name first). False with a one-line message in error
     // on a usage error.
     bool parse(const QStringList &arguments, QString *error);
-    bool needsDevice() const { return command != QLatin1String("discover")
-                                      && command != QLatin1String("frame"); }
+    bool needsDevice() const
+    {
+        return command != QLatin1String("discover") && command != QLatin1String("frame");
+    }
     // The built-in password of the processors, used when none is given.
     static QString builtInPassword();
     static QString helpText();

@@ -111,8 +111,8 @@ int DeviceCommands::checkFiles(const CliArguments &a, const QString &address, QS
     }
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.isDir() || !folder.isWritable()) {
-        *error = QStringLiteral("cannot write into %1").arg(QDir::toNativeSeparators(
-                folder.filePath()));
+        *error = QStringLiteral("cannot write into %1")
+                         .arg(QDir::toNativeSeparators(folder.filePath()));
         return ExitCode::Failed;
     }
     return ExitCode::Done;
@@ -161,33 +161,32 @@ int DeviceCommands::info()
     if (!m_session.readEverything())
         return lost();
     const DeviceInfo &d = m_session.model().mirror().device;
-    const QString configuration = QStringLiteral("%1x%2%3")
-                                          .arg(d.inputCount)
-                                          .arg(d.outputCount)
-                                          .arg(d.danteSupported ? QStringLiteral("+Dante")
-                                                                : QString());
+    const QString configuration =
+            QStringLiteral("%1x%2%3")
+                    .arg(d.inputCount)
+                    .arg(d.outputCount)
+                    .arg(d.danteSupported ? QStringLiteral("+Dante") : QString());
     const QStringList faults = faultTexts(d);
     if (m_args.json) {
-        const QJsonObject object {
-                {QStringLiteral("address"), m_session.address()},
-                {QStringLiteral("deviceId"), QString::number(d.deviceId)},
-                {QStringLiteral("model"), d.modelName},
-                {QStringLiteral("serialNumber"), d.serialNumber},
-                {QStringLiteral("controlFirmware"), versionText(d.armVersion)},
-                {QStringLiteral("dspFirmware"), versionText(d.dspVersion)},
-                {QStringLiteral("configuration"), configuration},
-                {QStringLiteral("location"), d.location},
-                {QStringLiteral("description"), d.description},
-                {QStringLiteral("faults"), QJsonArray::fromStringList(faults)},
-                {QStringLiteral("systemMute"), d.systemMute != 0},
-                {QStringLiteral("runTime"), qint64(d.runTime)},
-                {QStringLiteral("temperature"), double(d.temperature)}};
+        const QJsonObject object {{QStringLiteral("address"), m_session.address()},
+                                  {QStringLiteral("deviceId"), QString::number(d.deviceId)},
+                                  {QStringLiteral("model"), d.modelName},
+                                  {QStringLiteral("serialNumber"), d.serialNumber},
+                                  {QStringLiteral("controlFirmware"), versionText(d.armVersion)},
+                                  {QStringLiteral("dspFirmware"), versionText(d.dspVersion)},
+                                  {QStringLiteral("configuration"), configuration},
+                                  {QStringLiteral("location"), d.location},
+                                  {QStringLiteral("description"), d.description},
+                                  {QStringLiteral("faults"), QJsonArray::fromStringList(faults)},
+                                  {QStringLiteral("systemMute"), d.systemMute != 0},
+                                  {QStringLiteral("runTime"), qint64(d.runTime)},
+                                  {QStringLiteral("temperature"), double(d.temperature)}};
         m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
         return ExitCode::Done;
     }
     m_out << "model: " << d.modelName << " | serial number: " << d.serialNumber
-          << " | device id: " << d.deviceId << " | control firmware: "
-          << versionText(d.armVersion) << " | DSP firmware: " << versionText(d.dspVersion)
+          << " | device id: " << d.deviceId << " | control firmware: " << versionText(d.armVersion)
+          << " | DSP firmware: " << versionText(d.dspVersion)
           << " | configuration: " << configuration << " | faults: "
           << (faults.isEmpty() ? QStringLiteral("none") : faults.join(QLatin1Char(',')))
           << " | system mute: " << onOff(d.systemMute) << '\n';
@@ -201,15 +200,15 @@ QString DeviceCommands::levelText(int side, int channel) const
     if (m_args.parameter == QLatin1String("mute"))
         return onOff(inputs ? m.inputs[size_t(channel)].preMixMute
                             : m.outputs[size_t(channel)].mute);
-    const float gain = inputs ? m.inputs[size_t(channel)].preMixGain
-                              : m.outputs[size_t(channel)].gain;
+    const float gain =
+            inputs ? m.inputs[size_t(channel)].preMixGain : m.outputs[size_t(channel)].gain;
     return QString::number(double(gain), 'f', 1);
 }
 
 int DeviceCommands::get()
 {
-    const int module = m_args.side == CliArguments::Inputs ? StatusPoll::LevelPreMix
-                                                           : StatusPoll::OutLevel;
+    const int module =
+            m_args.side == CliArguments::Inputs ? StatusPoll::LevelPreMix : StatusPoll::OutLevel;
     if (!m_session.readQueries(moduleQueries(module, m_args.channel)))
         return lost();
     m_out << levelText(m_args.side, m_args.channel) << '\n';
@@ -261,13 +260,13 @@ int DeviceCommands::systemMute()
 {
     DataModel &model = m_session.model();
     model.deviceInfo().systemMute = m_args.on ? 1 : 0;
-    model.sendFrame(Msg::SysSystemMute, Frame::WriteRequest,
-                    ByteWriter().u8(m_args.on ? 1 : 0));
+    model.sendFrame(Msg::SysSystemMute, Frame::WriteRequest, ByteWriter().u8(m_args.on ? 1 : 0));
     if (!m_session.readQueries(moduleQueries(StatusPoll::LevelPreMix, 0)))
         return lost();
     if ((model.deviceInfo().systemMute != 0) != m_args.on)
-        return fail(ExitCode::Failed, QStringLiteral("the device kept system mute %1")
-                                              .arg(onOff(model.deviceInfo().systemMute)));
+        return fail(ExitCode::Failed,
+                    QStringLiteral("the device kept system mute %1")
+                            .arg(onOff(model.deviceInfo().systemMute)));
     m_out << onOff(m_args.on) << '\n';
     return ExitCode::Done;
 }
@@ -354,7 +353,6 @@ int DeviceCommands::snapshotDiff()
         m_out << "no differences\n";
         return ExitCode::Done;
     }
-    return fail(ExitCode::Failed, QStringLiteral("%1 parameters differ from %2")
-                                          .arg(lines.size())
-                                          .arg(file()));
+    return fail(ExitCode::Failed,
+                QStringLiteral("%1 parameters differ from %2").arg(lines.size()).arg(file()));
 }

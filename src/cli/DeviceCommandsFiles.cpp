@@ -45,7 +45,9 @@ int DeviceCommands::preset()
 
     DataModel &model = m_session.model();
     const PresetTable &presets = model.mirror().presets;
-    const auto readList = [&] { return m_session.readQueries(dialogQueries(StatusPoll::PresetsDialog)); };
+    const auto readList = [&] {
+        return m_session.readQueries(dialogQueries(StatusPoll::PresetsDialog));
+    };
     if (!readList())
         return lost();
     const int slot = m_args.slot;
@@ -61,8 +63,7 @@ int DeviceCommands::preset()
                                          {QStringLiteral("name"), presets.names[size_t(s)]}});
             else
                 m_out << s + 1 << '\t' << (used ? presets.names[size_t(s)] : QStringLiteral("-"))
-                      << (presets.current == s ? QStringLiteral("\t(current)") : QString())
-                      << '\n';
+                      << (presets.current == s ? QStringLiteral("\t(current)") : QString()) << '\n';
         }
         if (m_args.json)
             m_out << QJsonDocument(list).toJson(QJsonDocument::Compact) << '\n';
@@ -148,17 +149,17 @@ int DeviceCommands::presetTransfer()
         started = i->start(scope, quint8(m_args.slot), file());
     }
     if (!started)
-        return fail(ExitCode::Failed, message.isEmpty() ? QStringLiteral("cannot use %1").arg(file())
-                                                        : message);
+        return fail(ExitCode::Failed,
+                    message.isEmpty() ? QStringLiteral("cannot use %1").arg(file()) : message);
     // The transfer runs as long as the device keeps answering.
     while (!ended) {
         if (!m_session.waitFor([&] { return ended || stall.elapsed() > m_session.timeoutMs(); },
                                m_session.timeoutMs() + 1000)
             || !ended) {
             transfer->cancel();
-            return m_session.isConnected() ? fail(ExitCode::NoConnection,
-                                                  QStringLiteral("no answer (time-out)"))
-                                           : lost();
+            return m_session.isConnected()
+                    ? fail(ExitCode::NoConnection, QStringLiteral("no answer (time-out)"))
+                    : lost();
         }
     }
     progress.finish();
@@ -167,8 +168,7 @@ int DeviceCommands::presetTransfer()
         m_out << (exporting ? "exported " : "imported ") << file() << '\n';
         return ExitCode::Done;
     case PresetBlockTransfer::Empty:
-        return fail(ExitCode::Failed,
-                    QStringLiteral("preset %1 is empty").arg(m_args.slot + 1));
+        return fail(ExitCode::Failed, QStringLiteral("preset %1 is empty").arg(m_args.slot + 1));
     case PresetBlockTransfer::Failed:
     case PresetBlockTransfer::Cancelled:
         break;
@@ -186,8 +186,8 @@ int DeviceCommands::label()
                            m_session.timeoutMs())
         || !m_session.readQueries(dialogQueries(StatusPoll::LabelsDialog)))
         return lost();
-    const int channels =
-            LabelFile::channelCount(model.linkSettings().bootMode, model.deviceInfo().armVersion[0]);
+    const int channels = LabelFile::channelCount(model.linkSettings().bootMode,
+                                                 model.deviceInfo().armVersion[0]);
     QString error;
     if (m_args.action == QLatin1String("export")) {
         if (!LabelFile::write(file(), LabelSync::fromModel(model, channels), channels, &error))

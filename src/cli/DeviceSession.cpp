@@ -41,9 +41,7 @@ LinkEnvironment environment()
 
 DeviceSession::DeviceSession(const QHostAddress &address, quint16 controlPort, int timeoutMs,
                              QObject *parent)
-    : QObject(parent),
-      m_address(address),
-      m_timeoutMs(timeoutMs),
+    : QObject(parent), m_address(address), m_timeoutMs(timeoutMs),
       m_model(std::make_unique<DataModel>(linkSettings(controlPort), environment()))
 {
     connect(m_model.get(), &DataModel::tcpLoginChanged, this, [this](uchar status) {

@@ -197,9 +197,9 @@ QJsonObject fromMirror(const ParameterMirror &mirror)
                                  {QStringLiteral("settings"), array(port.settings)}});
     QJsonArray presets;
     for (int slot = 0; slot < PresetTable::SlotCount; ++slot)
-        presets.append(QJsonObject {
-                {QStringLiteral("used"), mirror.presets.used[size_t(slot)] != 0},
-                {QStringLiteral("name"), mirror.presets.names[size_t(slot)]}});
+        presets.append(
+                QJsonObject {{QStringLiteral("used"), mirror.presets.used[size_t(slot)] != 0},
+                             {QStringLiteral("name"), mirror.presets.names[size_t(slot)]}});
     QJsonArray switches;
     for (const auto &bank : mirror.matrix.switches)
         switches.append(array(bank));

@@ -31,8 +31,9 @@ QString frameFromTool(const QStringList &arguments)
     tool.setProcessEnvironment(env);
     tool.start(QStringLiteral(CLI_PROGRAM), QStringList {QStringLiteral("frame")} + arguments);
     if (!tool.waitForFinished(10000) || tool.exitCode() != 0)
-        return QStringLiteral("exit %1: %2").arg(tool.exitCode()).arg(
-                QString::fromUtf8(tool.readAllStandardError()));
+        return QStringLiteral("exit %1: %2")
+                .arg(tool.exitCode())
+                .arg(QString::fromUtf8(tool.readAllStandardError()));
     return QString::fromUtf8(tool.readAllStandardOutput()).chopped(1);
 }
 
@@ -54,8 +55,9 @@ class CommandAssistantDialogTest : public QObject
 
     void showPage(int index)
     {
-        QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("pageButton%1").arg(index)),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+                m_dialog->findChild<QPushButton *>(QStringLiteral("pageButton%1").arg(index)),
+                Qt::LeftButton);
     }
 
 private slots:
@@ -63,8 +65,8 @@ private slots:
 
     void init()
     {
-        m_model = std::make_unique<DataModel>(testLinkSettings(),
-                                              testLinkEnvironment(m_clock, QStringLiteral(":memory:")));
+        m_model = std::make_unique<DataModel>(
+                testLinkSettings(), testLinkEnvironment(m_clock, QStringLiteral(":memory:")));
         m_dialog = std::make_unique<CommandAssistantDialog>(m_model.get(), 2698);
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
@@ -88,7 +90,8 @@ private slots:
             names << b->text();
             positions << b->property("horizontalButtonPosition").toString();
         }
-        QCOMPARE(names, QStringList({"Login", "Level Pre Mix", "Out Level", "Preset", "System Mute"}));
+        QCOMPARE(names,
+                 QStringList({"Login", "Level Pre Mix", "Out Level", "Preset", "System Mute"}));
         QCOMPARE(positions, QStringList({"first", "middle", "middle", "middle", "last"}));
         QVERIFY(m_dialog->findChild<QPushButton *>(QStringLiteral("pageButton0"))->isChecked());
         auto *gain = find<QDoubleSpinBox>("inputPage", "gainSpinBox");
@@ -110,34 +113,41 @@ private slots:
         QTest::addColumn<QString>("frame");
         QTest::newRow("empty password") << "login" << 0 << "" << QStringList {"login", ""}
                                         << "82 7D 01 00 02 01 01 01 00 00 7D 82";
-        QTest::newRow("password trimmed") << "login" << 0 << "  pw " << QStringList {"login", "  pw "}
-                                          << "82 7D 01 00 02 01 01 01 02 00 70 77 7D 82";
-        QTest::newRow("double-byte password")
-                << "login" << 0 << QString::fromUtf8("中文") << QStringList {"login", QString::fromUtf8("中文")}
-                << "82 7D 01 00 02 01 01 01 04 00 D6 D0 CE C4 7D 82";
+        QTest::newRow("password trimmed")
+                << "login" << 0 << "  pw " << QStringList {"login", "  pw "}
+                << "82 7D 01 00 02 01 01 01 02 00 70 77 7D 82";
+        QTest::newRow("double-byte password") << "login" << 0 << QString::fromUtf8("中文")
+                                              << QStringList {"login", QString::fromUtf8("中文")}
+                                              << "82 7D 01 00 02 01 01 01 04 00 D6 D0 CE C4 7D 82";
         QTest::newRow("input gain -56.0 is silence")
                 << "in-gain" << 0 << "-56.0" << QStringList {"in-gain", "1", "-56"}
                 << "82 7D 01 00 03 07 02 01 05 00 00 00 00 C8 C2 7D 82";
         QTest::newRow("input gain -55.9 as shown")
                 << "in-gain" << 4 << "-55.9" << QStringList {"in-gain", "5", "-55.9"}
                 << "82 7D 01 00 03 07 02 01 05 00 04 9A 99 5F C2 7D 82";
-        QTest::newRow("input step") << "in-step" << 1 << "-10.5" << QStringList {"in-step", "2", "-10.5"}
-                                    << "82 7D 01 00 03 07 05 01 05 00 01 00 00 28 C1 7D 82";
-        QTest::newRow("input mute on") << "in-mute" << 2 << "on" << QStringList {"in-mute", "3", "on"}
-                                       << "82 7D 01 00 03 07 01 01 02 00 02 01 7D 82";
-        QTest::newRow("output 17 mute on") << "out-mute" << 16 << "on" << QStringList {"out-mute", "17", "on"}
-                                           << "82 7D 01 00 03 0B 02 01 02 00 10 01 7D 82";
+        QTest::newRow("input step")
+                << "in-step" << 1 << "-10.5" << QStringList {"in-step", "2", "-10.5"}
+                << "82 7D 01 00 03 07 05 01 05 00 01 00 00 28 C1 7D 82";
+        QTest::newRow("input mute on")
+                << "in-mute" << 2 << "on" << QStringList {"in-mute", "3", "on"}
+                << "82 7D 01 00 03 07 01 01 02 00 02 01 7D 82";
+        QTest::newRow("output 17 mute on")
+                << "out-mute" << 16 << "on" << QStringList {"out-mute", "17", "on"}
+                << "82 7D 01 00 03 0B 02 01 02 00 10 01 7D 82";
         QTest::newRow("output gain -56.0 stays silence at the minimum")
                 << "out-gain" << 1 << "-56.0" << QStringList {"out-gain", "2", "-56.0"}
                 << "82 7D 01 00 03 0B 03 01 05 00 01 00 00 C8 C2 7D 82";
-        QTest::newRow("output step 1.0") << "out-step" << 0 << "1.0" << QStringList {"out-step", "1", "1"}
-                                         << "82 7D 01 00 03 0B 06 01 05 00 00 00 00 80 3F 7D 82";
+        QTest::newRow("output step 1.0")
+                << "out-step" << 0 << "1.0" << QStringList {"out-step", "1", "1"}
+                << "82 7D 01 00 03 0B 06 01 05 00 00 00 00 80 3F 7D 82";
         QTest::newRow("preset 5") << "preset" << 4 << "" << QStringList {"preset-load", "5"}
                                   << "82 7D 01 00 03 20 03 01 01 00 04 7D 82";
-        QTest::newRow("system mute on") << "system-mute" << 0 << "on" << QStringList {"system-mute", "on"}
-                                        << "82 7D 01 00 02 02 10 01 01 00 01 7D 82";
-        QTest::newRow("system mute off") << "system-mute" << 0 << "off" << QStringList {"system-mute", "off"}
-                                         << "82 7D 01 00 02 02 10 01 01 00 00 7D 82";
+        QTest::newRow("system mute on")
+                << "system-mute" << 0 << "on" << QStringList {"system-mute", "on"}
+                << "82 7D 01 00 02 02 10 01 01 00 01 7D 82";
+        QTest::newRow("system mute off")
+                << "system-mute" << 0 << "off" << QStringList {"system-mute", "off"}
+                << "82 7D 01 00 02 02 10 01 01 00 00 7D 82";
     }
     void framesOfEveryPage()
     {
@@ -160,7 +170,8 @@ private slots:
         } else if (action == QLatin1String("system-mute")) {
             showPage(4);
             find<QPushButton>("systemMutePage", "muteButton")->setChecked(value == "on");
-            QTest::mouseClick(find<QPushButton>("systemMutePage", "generateButton"), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>("systemMutePage", "generateButton"),
+                              Qt::LeftButton);
         } else {
             const QString page = action.startsWith("in") ? "inputPage" : "outputPage";
             showPage(action.startsWith("in") ? 1 : 2);
@@ -171,8 +182,8 @@ private slots:
                 QTest::mouseClick(find<QPushButton>(page, "0"), Qt::LeftButton);
             } else {
                 // Typed and confirmed with Enter, which presses the group's own button.
-                auto *spin = find<QDoubleSpinBox>(page, action.endsWith("gain") ? "gainSpinBox"
-                                                                                : "stepSpinBox");
+                auto *spin = find<QDoubleSpinBox>(
+                        page, action.endsWith("gain") ? "gainSpinBox" : "stepSpinBox");
                 spin->selectAll();
                 QTest::keyClicks(spin, value);
                 QTest::keyClick(spin, Qt::Key_Enter);
@@ -208,7 +219,8 @@ private slots:
         outputs->setCurrentIndex(11);
         find<QPushButton>("outputPage", "muteButton")->setChecked(true);
         QTest::mouseClick(find<QPushButton>("outputPage", "0"), Qt::LeftButton);
-        QCOMPARE(m_dialog->commandText(), QStringLiteral("82 7D 01 00 03 0B 02 01 02 00 0B 01 7D 82"));
+        QCOMPARE(m_dialog->commandText(),
+                 QStringLiteral("82 7D 01 00 03 0B 02 01 02 00 0B 01 7D 82"));
     }
 
     // Every page in both appearances, with a frame in the command field, each group whole.
@@ -230,13 +242,17 @@ private slots:
                         b->click();
                 QApplication::processEvents();
                 Screenshots::keepAndCheck(m_dialog->grab().toImage(),
-                             QStringLiteral("assistant-%1-%2.png").arg(page).arg(dark ? "dark" : "light"), 4);
+                                          QStringLiteral("assistant-%1-%2.png")
+                                                  .arg(page)
+                                                  .arg(dark ? "dark" : "light"),
+                                          4);
                 for (QWidget *w : m_dialog->findChildren<QWidget *>()) {
                     if (!w->isVisible() || !qobject_cast<QAbstractButton *>(w))
                         continue;
                     const int least = w->objectName() == QLatin1String("copyButton") ? 60 : 70;
                     QVERIFY2(w->width() >= qMax(least, w->sizeHint().width()) && w->height() >= 25,
-                             qPrintable(w->objectName() + ": " + static_cast<QAbstractButton *>(w)->text()));
+                             qPrintable(w->objectName() + ": "
+                                        + static_cast<QAbstractButton *>(w)->text()));
                 }
             }
         }

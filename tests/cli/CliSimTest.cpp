@@ -52,20 +52,20 @@ private slots:
         QTest::addColumn<QString>("message");
         const QStringList h {QStringLiteral("-H"), QStringLiteral("127.0.0.2")};
         QTest::newRow("unknown command") << h + QStringList {"fly"} << 2 << "unknown command";
-        QTest::newRow("unknown option") << h + QStringList {"--loud", "info"} << 2
-                                        << "unknown option --loud";
+        QTest::newRow("unknown option")
+                << h + QStringList {"--loud", "info"} << 2 << "unknown option --loud";
         QTest::newRow("no device") << QStringList {"info"} << 2 << "needs a device";
-        QTest::newRow("channel 0") << h + QStringList {"get", "in", "0", "level"} << 2
-                                   << "channel \"0\"";
-        QTest::newRow("channel 99") << h + QStringList {"set", "out", "99", "mute", "on"} << 2
-                                    << "channel \"99\"";
+        QTest::newRow("channel 0")
+                << h + QStringList {"get", "in", "0", "level"} << 2 << "channel \"0\"";
+        QTest::newRow("channel 99")
+                << h + QStringList {"set", "out", "99", "mute", "on"} << 2 << "channel \"99\"";
         QTest::newRow("slot 33") << h + QStringList {"preset", "load", "33"} << 2 << "slot \"33\"";
-        QTest::newRow("level loud") << h + QStringList {"set", "in", "1", "level", "loud"} << 2
-                                    << "level \"loud\"";
-        QTest::newRow("level out of range") << h + QStringList {"set", "in", "1", "level", "12.1"}
-                                            << 2 << "level \"12.1\"";
-        QTest::newRow("frame with a device") << h + QStringList {"frame", "system-mute", "on"} << 2
-                                             << "takes no -H";
+        QTest::newRow("level loud")
+                << h + QStringList {"set", "in", "1", "level", "loud"} << 2 << "level \"loud\"";
+        QTest::newRow("level out of range")
+                << h + QStringList {"set", "in", "1", "level", "12.1"} << 2 << "level \"12.1\"";
+        QTest::newRow("frame with a device")
+                << h + QStringList {"frame", "system-mute", "on"} << 2 << "takes no -H";
         QTest::newRow("missing image") << h + QStringList {"upgrade", path("missing.img")} << 1
                                        << "127.0.0.2: cannot read";
         QTest::newRow("missing snapshot") << h + QStringList {"snapshot", "diff", path("none.json")}
@@ -82,7 +82,8 @@ private slots:
         // A listener where the device would be: nothing may connect to it.
         QTcpServer device;
         QVERIFY(device.listen(QHostAddress(QStringLiteral("127.0.0.2")), 0));
-        const Run run = cli(arguments + QStringList {"--port", QString::number(device.serverPort())});
+        const Run run =
+                cli(arguments + QStringList {"--port", QString::number(device.serverPort())});
         QCOMPARE(run.code, code);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
@@ -101,8 +102,8 @@ private slots:
         QVERIFY(sim.start("127.0.0.2", freeTcpPort(),
                           {"--announce-to", "127.0.0.1", "--broadcast-port", QString::number(udp),
                            "--device-id", "4711"}));
-        const Run run = cli({"discover", "--wait", "2.5", "--json", "--broadcast-port",
-                             QString::number(udp)});
+        const Run run = cli(
+                {"discover", "--wait", "2.5", "--json", "--broadcast-port", QString::number(udp)});
         QCOMPARE(run.code, 0);
         const QJsonArray devices = QJsonDocument::fromJson(run.out.toUtf8()).array();
         QCOMPARE(devices.size(), 1);
@@ -115,8 +116,8 @@ private slots:
         const quint16 port = freeTcpPort();
         SimProcess sim;
         QVERIFY(sim.start("127.0.0.2", port, {"--device-id", "501", "--password", "secret"}));
-        const QStringList h {"-H", "127.0.0.2", "--port", QString::number(port), "--password",
-                             "secret"};
+        const QStringList h {"-H",         "127.0.0.2", "--port", QString::number(port),
+                             "--password", "secret"};
 
         Run run = cli(h + QStringList {"info", "--json"});
         QCOMPARE(run.code, 0);
@@ -233,7 +234,8 @@ private slots:
         QCOMPARE(run.code, 1);
         QCOMPARE(run.err, QStringLiteral("vexatarn-cli: 127.0.0.2: preset 2 is empty\n"));
         QVERIFY(!QFile::exists(path("empty.pst")));
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter("empty").size(), 0);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter("empty").size(),
+                 0);
 
         // A label file edited by hand reaches the device and comes back the same.
         QVERIFY(ok({"label", "export", path("labels.lbl")}));

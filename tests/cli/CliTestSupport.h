@@ -51,9 +51,9 @@ public:
     {
         process.setProcessChannelMode(QProcess::SeparateChannels);
         process.start(QStringLiteral(SIM_PROGRAM),
-                      QStringList {QStringLiteral("--bind"), address, QStringLiteral("--control-port"),
-                                   QString::number(port), QStringLiteral("--command-port"),
-                                   QStringLiteral("0")}
+                      QStringList {QStringLiteral("--bind"), address,
+                                   QStringLiteral("--control-port"), QString::number(port),
+                                   QStringLiteral("--command-port"), QStringLiteral("0")}
                               + extra);
         if (!process.waitForStarted(10000))
             return false;
