@@ -36,7 +36,7 @@ public:
         bool gpioSetup = true; // GPIOSetupDialog
         bool danteSetup = true; // DanteSetupDialog
         bool systemUpgrade = true; // SystemUpgradeProgressDialog
-        bool commandAssistant = false; // CommandAssistantDialog
+        bool commandAssistant = true; // CommandAssistantDialog
 
         static DialogAvailability all();
     };

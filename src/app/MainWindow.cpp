@@ -4,6 +4,7 @@
 #include "MainMenuBar.h"
 #include "SplashScreen.h"
 #include "admin/SystemUpgradeProgressDialog.h"
+#include "assistant/CommandAssistantDialog.h"
 #include "admin/TestDialog.h"
 #include "admin/DanteSetupDialog.h"
 #include "admin/DeviceSetupDialog.h"
@@ -440,7 +441,20 @@ void MainWindow::testShortcutActivated()
 
 void MainWindow::commandAssistantTriggered()
 {
-    showDialog(m_commandAssistantDialog);
+    showDialog(commandAssistantDialog());
+}
+
+CommandAssistantDialog *MainWindow::commandAssistantDialog()
+{
+    if (m_commandAssistantDialog)
+        return m_commandAssistantDialog;
+    m_commandAssistantDialog =
+            new CommandAssistantDialog(m_model, m_model->linkSettings().controlPort, this);
+    m_commandAssistantDialog->applyChannelConfig(m_masks.input, m_masks.output, m_masks.danteInput,
+                                                 m_masks.danteOutput);
+    connect(this, &MainWindow::channelMasksChanged, m_commandAssistantDialog,
+            &CommandAssistantDialog::applyChannelConfig);
+    return m_commandAssistantDialog;
 }
 
 void MainWindow::systemResetTriggered()

@@ -25,6 +25,7 @@ class PresetDialog;
 class ModuleWidget;
 class OverviewWidget;
 class SystemUpgradeProgressDialog;
+class CommandAssistantDialog;
 class TestDialog;
 
 // The single top-level window: the menu bar, the device list panel on the left, the overview at
@@ -130,6 +131,7 @@ private:
     DanteSetupDialog *danteSetupDialog();
     QMessageBox *faultMessageBox();
     SystemUpgradeProgressDialog *systemUpgradeDialog();
+    CommandAssistantDialog *commandAssistantDialog();
     RecPlayDialog *recPlayDialog();
     GPIOSetupDialog *gpioSetupDialog();
     LabelDialog *labelDialog();
@@ -167,7 +169,7 @@ private:
     QWidget *m_danteSetupDialog = nullptr; // DanteSetupDialog
     SystemUpgradeProgressDialog *m_systemUpgradeDialog = nullptr;
     TestDialog *m_testDialog = nullptr;
-    QWidget *m_commandAssistantDialog = nullptr; // CommandAssistantDialog
+    CommandAssistantDialog *m_commandAssistantDialog = nullptr;
     DeviceWidget *m_devicePanel = nullptr;
     OverviewWidget *m_overview = nullptr;
     ModuleWidget *m_moduleArea = nullptr;

@@ -398,6 +398,31 @@ private slots:
         setup->hide();
     }
 
+    // The Command Assistant entry opens the assistant, built on first use and kept; its channel
+    // lists follow the configuration the window reports.
+    void commandAssistantFromTheMenu()
+    {
+        Shell shell;
+        QAction *entry = shell.menuEntry("commandAssistantAction");
+        QVERIFY(entry->isVisible());
+        entry->trigger();
+        auto *assistant =
+                shell.window->findChild<QDialog *>(QStringLiteral("commandAssistantDialog"));
+        QVERIFY(assistant && assistant->isVisible());
+        SystemSettings::ChannelMasks masks = shell.window->channelMasks();
+        masks.input = 0x100; // input 17 hidden
+        shell.window->setChannelMasks(masks);
+        QCOMPARE(assistant->findChild<QWidget *>(QStringLiteral("inputPage"))
+                         ->findChild<QComboBox *>(QStringLiteral("channelComboBox"))
+                         ->count(),
+                 16);
+        assistant->hide();
+        entry->trigger();
+        QCOMPARE(shell.window->findChildren<QDialog *>(QStringLiteral("commandAssistantDialog"))
+                         .size(),
+                 1);
+    }
+
     // The Preset and Label entries open their dialogs, which then follow the device's preset
     // list and labels; a label edited there reaches the other views.
     void presetAndLabelDialogsFromTheMenu()

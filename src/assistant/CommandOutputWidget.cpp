@@ -1,0 +1,6 @@
+#include "CommandOutputWidget.h"
+
+CommandOutputWidget::CommandOutputWidget(const DataModel *model, QWidget *parent)
+    : CommandLevelWidget(Outputs, model, parent)
+{
+}
