@@ -517,6 +517,7 @@ void ModuleWidget::syncAudio(uchar subType, uchar funcId, uchar channel, uchar o
         break;
     case Msg::Agc.subType:
         refreshDynamics(m_agc, channel);
+        break;
     case Msg::InFilterHPF.subType:
         reloadFilter(m_inFilter, channel);
         break;
