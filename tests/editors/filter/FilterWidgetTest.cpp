@@ -19,6 +19,15 @@
 
 using namespace ChainTest;
 
+// A typed value: the section and role of its edit, what the edit and knob then show, and how
+// many requests follow.
+struct Edit
+{
+    const char *box, *role, *typed, *shown;
+    int knob, requests;
+};
+Q_DECLARE_METATYPE(Edit)
+
 namespace {
 
 // The controls of a section ("hpf", "peq", "lpf") by role.
@@ -107,16 +116,10 @@ private slots:
 
     void editRules_data()
     {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("role");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("knob");
-        QTest::addColumn<int>("requests"); // unchanged values are not sent
+        QTest::addColumn<Edit>("e");
         const auto row = [](const char *name, const char *box, const char *role, const char *typed,
                             const char *shown, int knob, int requests) {
-            QTest::newRow(name) << QString(box) << QString(role) << QString(typed) << QString(shown)
-                                << knob << requests;
+            QTest::newRow(name) << Edit {box, role, typed, shown, knob, requests};
         };
         row("tenth kept", "hpf", "freq", "15000.5", "15000.5", 191, 1);
         row("above the range", "hpf", "freq", "25000", "20000", 200, 1);
@@ -133,24 +136,18 @@ private slots:
 
     void editRules()
     {
-        QFETCH(QString, box);
-        QFETCH(QString, role);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(int, knob);
-        QFETCH(int, requests);
-        const QByteArray r = role.toLatin1();
-        auto *edit = inBox<QLineEdit>(inFilter(), box, r.constData());
-        typeInto(edit, typed);
-        QCOMPARE(edit->text(), shown);
-        QCOMPARE(inBox<Knob>(inFilter(), box, r.constData())->value(), knob);
+        QFETCH(Edit, e);
+        typeInto(edit(e.box, e.role), e.typed);
+        QCOMPARE(edit(e.box, e.role)->text(), QString(e.shown));
+        QCOMPARE(knob(e.box, e.role)->value(), e.knob);
         const InputChannel &in = model().input(0);
-        const float stored = role == "gain" ? in.peq[0].gain
-                : box == "hpf"              ? in.hpf.frequency
-                : box == "lpf"              ? in.lpf.frequency
-                                            : in.peq[0].frequency;
-        QCOMPARE(stored, shown.toFloat());
-        QCOMPARE(sentAfterTick().size(), requests);
+        const QByteArray box(e.box);
+        const float stored = QByteArray(e.role) == "gain" ? in.peq[0].gain
+                : box == "hpf"                            ? in.hpf.frequency
+                : box == "lpf"                            ? in.lpf.frequency
+                                                          : in.peq[0].frequency;
+        QCOMPARE(stored, QString(e.shown).toFloat());
+        QCOMPARE(sentAfterTick().size(), e.requests); // unchanged values are not sent
     }
 
     void knobsSetTableValues()
