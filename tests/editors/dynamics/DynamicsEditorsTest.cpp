@@ -398,25 +398,23 @@ private slots:
         QTest::addColumn<bool>("reset");
         QTest::addColumn<QStringList>("atOnce");
         QTest::addColumn<QStringList>("afterPeriod");
+        const auto row = [](const char *name, int page, bool reset, QStringList atOnce,
+                            QStringList afterPeriod) {
+            QTest::newRow(name) << page << reset << atOnce << afterPeriod;
+        };
         const int in = ModuleWidget::InLimiterPage;
         const int agc = ModuleWidget::AgcPage;
         const QString limiterAt10 = frame(3, 5, 1, "01 00 000020c1 00000040 00002041 00001743");
         const QString agcAt10 =
                 frame(3, 16, 1, "01 00 000020c1 0000a0c1 00000040 0000a041 0000a041");
-        QTest::newRow("limiter reset")
-                << in << true << QStringList {frame(3, 5, 3, "01")}
-                << QStringList {frame(3, 5, 1, "01 00 00000000 00000040 00002041 00001743"),
-                                frame(3, 5, 4, "01 00000000")};
-        QTest::newRow("limiter copy")
-                << in << false << QStringList {limiterAt10, frame(3, 5, 2, "01 0800 0000")}
-                << QStringList {limiterAt10};
-        QTest::newRow("agc reset")
-                << agc << true << QStringList {frame(3, 16, 3, "01")}
-                << QStringList {
-                           frame(3, 16, 1, "01 00 0000f0c1 0000a0c1 00000040 0000a041 0000a041")};
-        QTest::newRow("agc copy") << agc << false
-                                  << QStringList {agcAt10, frame(3, 16, 2, "01 0800")}
-                                  << QStringList {agcAt10};
+        row("limiter reset", in, true, {frame(3, 5, 3, "01")},
+            {frame(3, 5, 1, "01 00 00000000 00000040 00002041 00001743"),
+             frame(3, 5, 4, "01 00000000")});
+        row("limiter copy", in, false, {limiterAt10, frame(3, 5, 2, "01 0800 0000")},
+            {limiterAt10});
+        row("agc reset", agc, true, {frame(3, 16, 3, "01")},
+            {frame(3, 16, 1, "01 00 0000f0c1 0000a0c1 00000040 0000a041 0000a041")});
+        row("agc copy", agc, false, {agcAt10, frame(3, 16, 2, "01 0800")}, {agcAt10});
     }
 
     void changeJustBeforeResetOrCopy()
