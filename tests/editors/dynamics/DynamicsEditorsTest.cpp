@@ -25,7 +25,17 @@ using namespace ChainTest;
 
 // A setting of the mirror as one control of a page shows it.
 using Field = std::function<float(DataModel &, int channel)>;
-Q_DECLARE_METATYPE(Field)
+
+// A control's range: its page and role, the knob's ends, the texts shown there, its setting.
+struct Range
+{
+    int page;
+    QString role;
+    int low, high;
+    QString lowText, highText;
+    Field field;
+};
+Q_DECLARE_METATYPE(Range)
 
 // The limiter and AGC pages: what each control shows and sends, the limits of its edit, reset
 // and copy, and that choosing a channel or a reply from the device only shows values.
@@ -100,178 +110,119 @@ private slots:
         m_device.reset();
     }
 
-    void editsAreLimitedToTheirRange_data()
+    // Typed values: limited, rounded, sent once the throttle's period is over.
+    void eachEditSendsItsRequest_data()
     {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("role");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QStringList>("sent");
-        // Channel 2 of the input limiter: enabled 0, threshold, ratio 2, attack 10, decay 151.
-        const auto limiter = [](const char *threshold) {
-            const QByteArray payload =
-                    QByteArray("02 00 ").append(threshold).append(" 00000040 00002041 00001743");
-            return QStringList {frame(3, 5, 1, payload.constData())};
+        const auto row = [](const char *name, int page, const char *role, const char *typed,
+                            const char *shown, QStringList sent) {
+            QTest::newRow(name) << page << QString(role) << QString(typed) << QString(shown)
+                                << sent;
         };
-        QTest::newRow("above the maximum") << "30"
-                                           << "18.0" << limiter("00009041");
-        QTest::newRow("below the minimum") << "-200"
-                                           << "-100.0" << limiter("0000c8c2");
-        QTest::newRow("rounded to a tenth") << " -12.34 "
-                                            << "-12.3" << limiter("cdcc44c1");
-        QTest::newRow("not a number restores") << "loud"
-                                               << "0.0" << QStringList();
-        QTest::newRow("the same value sends nothing") << "0"
-                                                      << "0.0" << QStringList();
+        // Channel 1 of the input limiter: enabled 0, threshold, ratio 2, attack 10, decay 151.
+        const auto limiter = [](const char *threshold) {
+            return QStringList {frame(3, 5, 1,
+                                      QByteArray("01 00 ")
+                                              .append(threshold)
+                                              .append(" 00000040 00002041 00001743")
+                                              .constData())};
+        };
+        const int in = ModuleWidget::InLimiterPage;
+        row("above the maximum", in, "threshold", "30", "18.0", limiter("00009041"));
+        row("below the minimum", in, "threshold", "-200", "-100.0", limiter("0000c8c2"));
+        row("rounded to a tenth", in, "threshold", " -12.34 ", "-12.3", limiter("cdcc44c1"));
+        row("not a number restores", in, "threshold", "loud", "0.0", {});
+        row("the same value sends nothing", in, "threshold", "0", "0.0", {});
+        row("in limiter ratio", in, "ratio", "4", "4",
+            {frame(3, 5, 1, "01 00 00000000 00008040 00002041 00001743")});
+        row("in limiter gain", in, "gain", "3.5", "3.5", {frame(3, 5, 4, "01 00006040")});
+        row("out limiter attack", ModuleWidget::OutLimiterPage, "attack", "20", "20",
+            {frame(3, 13, 1, "01 00 00000000 00000040 0000a041 00001743")});
+        row("agc target", ModuleWidget::AgcPage, "target", "-6", "-6.0",
+            {frame(3, 16, 1, "01 00 0000f0c1 0000c0c0 00000040 0000a041 0000a041")});
     }
 
-    void editsAreLimitedToTheirRange()
+    void eachEditSendsItsRequest()
     {
+        QFETCH(int, page);
+        QFETCH(QString, role);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QStringList, sent);
-        DynamicsEditor *limiter = show(ModuleWidget::InLimiterPage);
-        selectChannel(limiter, 2);
-        QCOMPARE(model().currentChannel(), quint8(2));
-        DynamicsControl *threshold = controlOf(limiter, QStringLiteral("threshold"));
-        typeInto(threshold->edit(), typed);
-        QCOMPARE(threshold->edit()->text(), shown);
-        QCOMPARE(threshold->knob()->value(), int(shown.toDouble() * 10));
-        QCOMPARE(model().input(2).limiter.threshold, shown.toFloat());
-        QCOMPARE(m_module->inLimiterWidget()->graph()->threshold(), double(shown.toFloat()));
+        DynamicsEditor *editor = show(page);
+        selectChannel(editor, 1);
+        QCOMPARE(model().currentChannel(), quint8(1));
+        typeInto(controlOf(editor, role)->edit(), typed);
+        QCOMPARE(controlOf(editor, role)->edit()->text(), shown);
+        if (role == "threshold")
+            QCOMPARE(m_module->inLimiterWidget()->graph()->threshold(), double(shown.toFloat()));
+        QCOMPARE(m_log->take(), QStringList()); // throttled
         tick();
         QCOMPARE(m_log->take(), sent);
     }
 
     void knobAndEditAgreeAtBothEnds_data()
     {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("role");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<int>("high");
-        QTest::addColumn<QString>("lowText");
-        QTest::addColumn<QString>("highText");
-        QTest::addColumn<Field>("field");
-        const auto in = [](float LimiterParams::*f) {
-            return Field([f](DataModel &m, int ch) { return m.input(ch).limiter.*f; });
+        QTest::addColumn<Range>("range");
+        const auto row = [](int page, const char *role, int low, int high, const char *lowText,
+                            const char *highText, Field field) {
+            QTest::addRow("page %d %s", page, role)
+                    << Range {page, role, low, high, lowText, highText, field};
         };
-        const auto out = [](float LimiterParams::*f) {
-            return Field([f](DataModel &m, int ch) { return m.output(ch).limiter.*f; });
-        };
+        for (const int page : {ModuleWidget::InLimiterPage, ModuleWidget::OutLimiterPage}) {
+            const bool in = page == ModuleWidget::InLimiterPage;
+            const auto f = [in](float LimiterParams::*f) {
+                return Field([in, f](DataModel &m, int ch) {
+                    return (in ? m.input(ch).limiter : m.output(ch).limiter).*f;
+                });
+            };
+            row(page, "threshold", -1000, 180, "-100.0", "18.0", f(&LimiterParams::threshold));
+            row(page, "ratio", 1, 100, "1", "100", f(&LimiterParams::ratio));
+            row(page, "attack", 1, 1000, "1", "1000", f(&LimiterParams::attack));
+            row(page, "decay", 5, 1000, "5", "1000", f(&LimiterParams::release));
+        }
+        row(ModuleWidget::InLimiterPage, "gain", 0, 200, "0.0", "20.0",
+            [](DataModel &m, int ch) { return m.input(ch).limiterGain; });
         const auto agc = [](float AgcParams::*f) {
             return Field([f](DataModel &m, int ch) { return m.input(ch).agc.*f; });
         };
-        const int inPage = ModuleWidget::InLimiterPage;
-        const int outPage = ModuleWidget::OutLimiterPage;
-        const int agcPage = ModuleWidget::AgcPage;
-        QTest::newRow("in threshold") << inPage << "threshold" << -1000 << 180 << "-100.0"
-                                      << "18.0" << in(&LimiterParams::threshold);
-        QTest::newRow("in ratio") << inPage << "ratio" << 1 << 100 << "1"
-                                  << "100" << in(&LimiterParams::ratio);
-        QTest::newRow("in attack") << inPage << "attack" << 1 << 1000 << "1"
-                                   << "1000" << in(&LimiterParams::attack);
-        QTest::newRow("in decay") << inPage << "decay" << 5 << 1000 << "5"
-                                  << "1000" << in(&LimiterParams::release);
-        QTest::newRow("in gain") << inPage << "gain" << 0 << 200 << "0.0"
-                                 << "20.0" << Field([](DataModel &m, int ch) {
-                                        return m.input(ch).limiterGain;
-                                    });
-        QTest::newRow("out threshold") << outPage << "threshold" << -1000 << 180 << "-100.0"
-                                       << "18.0" << out(&LimiterParams::threshold);
-        QTest::newRow("out ratio") << outPage << "ratio" << 1 << 100 << "1"
-                                   << "100" << out(&LimiterParams::ratio);
-        QTest::newRow("out attack") << outPage << "attack" << 1 << 1000 << "1"
-                                    << "1000" << out(&LimiterParams::attack);
-        QTest::newRow("out decay") << outPage << "decay" << 5 << 1000 << "5"
-                                   << "1000" << out(&LimiterParams::release);
-        QTest::newRow("agc threshold") << agcPage << "threshold" << -1200 << 0 << "-120.0"
-                                       << "0.0" << agc(&AgcParams::threshold);
-        QTest::newRow("agc target") << agcPage << "target" << -1200 << 0 << "-120.0"
-                                    << "0.0" << agc(&AgcParams::target);
-        QTest::newRow("agc ratio") << agcPage << "ratio" << 10 << 1000 << "1.0"
-                                   << "100.0" << agc(&AgcParams::ratio);
-        QTest::newRow("agc attack") << agcPage << "attack" << 20 << 1000 << "20"
-                                    << "1000" << agc(&AgcParams::attack);
-        QTest::newRow("agc decay") << agcPage << "decay" << 20 << 1000 << "20"
-                                   << "1000" << agc(&AgcParams::release);
+        const int page = ModuleWidget::AgcPage;
+        row(page, "threshold", -1200, 0, "-120.0", "0.0", agc(&AgcParams::threshold));
+        row(page, "target", -1200, 0, "-120.0", "0.0", agc(&AgcParams::target));
+        row(page, "ratio", 10, 1000, "1.0", "100.0", agc(&AgcParams::ratio));
+        row(page, "attack", 20, 1000, "20", "1000", agc(&AgcParams::attack));
+        row(page, "decay", 20, 1000, "20", "1000", agc(&AgcParams::release));
     }
 
     void knobAndEditAgreeAtBothEnds()
     {
-        QFETCH(int, page);
-        QFETCH(QString, role);
-        QFETCH(int, low);
-        QFETCH(int, high);
-        QFETCH(QString, lowText);
-        QFETCH(QString, highText);
-        QFETCH(Field, field);
-        DynamicsEditor *editor = show(page);
+        QFETCH(Range, range);
+        DynamicsEditor *editor = show(range.page);
         m_module->show();
         selectChannel(editor, 3);
-        DynamicsControl *control = controlOf(editor, role);
+        DynamicsControl *control = controlOf(editor, range.role);
         QVERIFY(control && control->isVisible());
-        QCOMPARE(control->knob()->minimum(), low);
-        QCOMPARE(control->knob()->maximum(), high);
-
+        const auto isAt = [&](int value, const QString &text) {
+            return control->knob()->value() == value && control->edit()->text() == text
+                    && range.field(model(), 3) == text.toFloat();
+        };
         turnFully(control->knob(), false);
-        QCOMPARE(control->knob()->value(), low);
-        QCOMPARE(control->edit()->text(), lowText);
-        QCOMPARE(field(model(), 3), lowText.toFloat());
-        typeInto(control->edit(), highText);
-        QCOMPARE(control->knob()->value(), high);
-        QCOMPARE(field(model(), 3), highText.toFloat());
-
-        turnFully(control->knob(), true); // already there
-        QCOMPARE(control->edit()->text(), highText);
-        typeInto(control->edit(), lowText);
-        QCOMPARE(control->knob()->value(), low);
-        QCOMPARE(field(model(), 3), lowText.toFloat());
+        QVERIFY(isAt(range.low, range.lowText));
+        typeInto(control->edit(), range.highText);
+        QVERIFY(isAt(range.high, range.highText));
+        typeInto(control->edit(), range.lowText);
+        QVERIFY(isAt(range.low, range.lowText));
         turnFully(control->knob(), true);
-        QCOMPARE(control->edit()->text(), highText);
-        QCOMPARE(field(model(), 3), highText.toFloat());
+        QVERIFY(isAt(range.high, range.highText));
         // Nothing of another channel moved.
-        QCOMPARE(field(model(), 2), field(model(), 4));
-    }
-
-    void outputLimitersHaveNoGain()
-    {
-        m_module->show();
-        show(ModuleWidget::OutLimiterPage);
-        QVERIFY(!controlOf(m_module->outLimiterWidget(), "gain")->isVisible());
-        QCOMPARE(m_module->outLimiterWidget()->channelCount(), 16);
-        QCOMPARE(m_module->inLimiterWidget()->channelCount(), 17);
-        QCOMPARE(m_module->agcWidget()->channelCount(), 16);
-    }
-
-    void eachControlSendsItsRequest_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("role");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("in limiter ratio")
-                << int(ModuleWidget::InLimiterPage) << "ratio"
-                << "4" << frame(3, 5, 1, "01 00 00000000 00008040 00002041 00001743");
-        QTest::newRow("in limiter gain") << int(ModuleWidget::InLimiterPage) << "gain"
-                                         << "3.5" << frame(3, 5, 4, "01 00006040");
-        QTest::newRow("out limiter attack")
-                << int(ModuleWidget::OutLimiterPage) << "attack"
-                << "20" << frame(3, 13, 1, "01 00 00000000 00000040 0000a041 00001743");
-        QTest::newRow("agc target")
-                << int(ModuleWidget::AgcPage) << "target"
-                << "-6" << frame(3, 16, 1, "01 00 0000f0c1 0000c0c0 00000040 0000a041 0000a041");
-    }
-
-    void eachControlSendsItsRequest()
-    {
-        QFETCH(int, page);
-        QFETCH(QString, role);
-        QFETCH(QString, typed);
-        QFETCH(QString, expected);
-        DynamicsEditor *editor = show(page);
-        selectChannel(editor, 1);
-        typeInto(controlOf(editor, role)->edit(), typed);
-        QCOMPARE(m_log->take(), QStringList()); // throttled
-        tick();
-        QCOMPARE(m_log->take(), QStringList {expected});
+        QCOMPARE(range.field(model(), 2), range.field(model(), 4));
+        // Output limiters have no gain.
+        if (range.page == ModuleWidget::OutLimiterPage)
+            QVERIFY(!controlOf(editor, "gain")->isVisible());
     }
 
     void enabledSwitchesTheGraph()
@@ -280,11 +231,13 @@ private slots:
         QVERIFY(limiter->graph()->bypass());
         limiter->enabledButton()->click();
         QVERIFY(!limiter->graph()->bypass());
-        QCOMPARE(model().input(0).limiter.enabled, quint8(1));
         auto *agc = static_cast<AGCWidget *>(show(ModuleWidget::AgcPage));
         QVERIFY(agc->graph()->bypass());
         agc->enabledButton()->click();
         QVERIFY(!agc->graph()->bypass());
+        QCOMPARE(m_module->inLimiterWidget()->channelCount(), 17);
+        QCOMPARE(m_module->outLimiterWidget()->channelCount(), 16);
+        QCOMPARE(m_module->agcWidget()->channelCount(), 16);
         tick();
         QStringList sent = m_log->take();
         sent.sort(); // the throttle keeps no order between modules
@@ -299,18 +252,21 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<QStringList>("shown"); // threshold, target, ratio, attack, decay
+        const QString limiter =
+                "Are you sure that you want to reset the limiter of the selected channel?";
+        const QStringList limiterDefaults {"0.0", "2", "10", "151"};
         QTest::newRow("in limiter")
-                << int(ModuleWidget::InLimiterPage)
-                << "Are you sure that you want to reset the limiter of the selected channel?"
-                << QStringList {frame(3, 5, 3, "03"), frame(3, 5, 4, "03 00000000")};
-        QTest::newRow("out limiter")
-                << int(ModuleWidget::OutLimiterPage)
-                << "Are you sure that you want to reset the limiter of the selected channel?"
-                << QStringList {frame(3, 13, 3, "03")};
+                << int(ModuleWidget::InLimiterPage) << limiter
+                << QStringList {frame(3, 5, 3, "03"), frame(3, 5, 4, "03 00000000")}
+                << limiterDefaults;
+        QTest::newRow("out limiter") << int(ModuleWidget::OutLimiterPage) << limiter
+                                     << QStringList {frame(3, 13, 3, "03")} << limiterDefaults;
         QTest::newRow("agc") << int(ModuleWidget::AgcPage)
                              << "Are you sure that you want to reset the agc of the selected "
                                 "channel?"
-                             << QStringList {frame(3, 16, 3, "03")};
+                             << QStringList {frame(3, 16, 3, "03")}
+                             << QStringList {"-30.0", "-20.0", "2.0", "20", "20"};
     }
 
     void resetAsksThenRestoresTheDefaults()
@@ -318,13 +274,13 @@ private slots:
         QFETCH(int, page);
         QFETCH(QString, question);
         QFETCH(QStringList, sent);
+        QFETCH(QStringList, shown);
         model().input(3).limiter = LimiterParams {1, -20.0f, 8.0f, 50.0f, 400.0f};
         model().input(3).limiterGain = 6.0f;
         model().output(3).limiter = LimiterParams {1, -10.0f, 3.0f, 5.0f, 40.0f};
         model().input(3).agc = AgcParams {1, -50.0f, -10.0f, 4.0f, 100.0f, 300.0f};
         DynamicsEditor *editor = show(page);
         selectChannel(editor, 3);
-        QVERIFY(editor->enabledButton()->isChecked());
 
         MessageBox::setResponder([](const MessageBox::Request &) { return 1; }); // "Cancel"
         editor->resetButton()->click();
@@ -341,24 +297,18 @@ private slots:
         QCOMPARE(m_log->take(), sent);
 
         QVERIFY(!editor->enabledButton()->isChecked());
-        if (page == ModuleWidget::AgcPage) {
-            QCOMPARE(model().input(3).agc, AgcParams());
-            QCOMPARE(controlOf(editor, "threshold")->edit()->text(), QString("-30.0"));
-            QCOMPARE(controlOf(editor, "target")->edit()->text(), QString("-20.0"));
-            QCOMPARE(controlOf(editor, "ratio")->edit()->text(), QString("2.0"));
-            QCOMPARE(controlOf(editor, "attack")->edit()->text(), QString("20"));
-            QCOMPARE(controlOf(editor, "decay")->edit()->text(), QString("20"));
-            QCOMPARE(model().input(3).limiter.threshold, -20.0f); // other modules untouched
-        } else {
-            const bool inputs = page == ModuleWidget::InLimiterPage;
-            QCOMPARE(inputs ? model().input(3).limiter : model().output(3).limiter,
-                     LimiterParams());
-            QCOMPARE(model().input(3).limiterGain, inputs ? 0.0f : 6.0f);
-            QCOMPARE(controlOf(editor, "threshold")->edit()->text(), QString("0.0"));
-            QCOMPARE(controlOf(editor, "ratio")->edit()->text(), QString("2"));
-            QCOMPARE(controlOf(editor, "attack")->edit()->text(), QString("10"));
-            QCOMPARE(controlOf(editor, "decay")->edit()->text(), QString("151"));
+        QStringList texts;
+        for (const char *role : {"threshold", "target", "ratio", "attack", "decay"}) {
+            if (DynamicsControl *control = controlOf(editor, role))
+                texts << control->edit()->text();
         }
+        QCOMPARE(texts, shown);
+        const bool agc = page == ModuleWidget::AgcPage;
+        const bool inputs = page == ModuleWidget::InLimiterPage;
+        QCOMPARE(model().input(3).agc == AgcParams(), agc);
+        QCOMPARE(model().input(3).limiter == LimiterParams(), inputs);
+        QCOMPARE(model().output(3).limiter == LimiterParams(), !agc && !inputs);
+        QCOMPARE(model().input(3).limiterGain, inputs ? 0.0f : 6.0f);
     }
 
     void copyGoesToTheChosenChannels_data()
@@ -367,19 +317,19 @@ private slots:
         QTest::addColumn<bool>("wideMasks");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, int page, bool wide, const char *title,
+                            QString expected) {
+            QTest::newRow(name) << page << wide << QString(title) << expected;
+        };
         // Source channel 1; inputs 3 and 5 (mask 0x28), output 2 (mask 0x04).
-        QTest::newRow("in limiter")
-                << int(ModuleWidget::InLimiterPage) << false << "Limiter Copy - Copy IN 2 to"
-                << frame(3, 5, 2, "01 2800 0400");
-        QTest::newRow("in limiter, wide masks")
-                << int(ModuleWidget::InLimiterPage) << true << "Limiter Copy - Copy IN 2 to"
-                << frame(3, 5, 2, "01 2800 0400 0000 0000");
-        QTest::newRow("out limiter")
-                << int(ModuleWidget::OutLimiterPage) << false << "Limiter Copy - Copy OUT 2 to"
-                << frame(3, 13, 2, "01 2800 0400");
-        QTest::newRow("agc, inputs only")
-                << int(ModuleWidget::AgcPage) << false << "AGC Copy - Copy IN 2 to"
-                << frame(3, 16, 2, "01 2800");
+        row("in limiter", ModuleWidget::InLimiterPage, false, "Limiter Copy - Copy IN 2 to",
+            frame(3, 5, 2, "01 2800 0400"));
+        row("in limiter, wide masks", ModuleWidget::InLimiterPage, true,
+            "Limiter Copy - Copy IN 2 to", frame(3, 5, 2, "01 2800 0400 0000 0000"));
+        row("out limiter", ModuleWidget::OutLimiterPage, false, "Limiter Copy - Copy OUT 2 to",
+            frame(3, 13, 2, "01 2800 0400"));
+        row("agc, inputs only", ModuleWidget::AgcPage, false, "AGC Copy - Copy IN 2 to",
+            frame(3, 16, 2, "01 2800"));
     }
 
     void copyGoesToTheChosenChannels()
@@ -408,11 +358,11 @@ private slots:
             for (QCheckBox *box : sourceIsInput ? dialog.inputBoxes() : dialog.outputBoxes())
                 offeredItself |= box->property("channel").toInt() == 1;
             outputsOffered = dialog.outputBoxes().size();
-            for (QCheckBox *box : dialog.inputBoxes())
-                box->setChecked(box->property("channel").toInt() == 3
-                                || box->property("channel").toInt() == 5);
-            for (QCheckBox *box : dialog.outputBoxes())
-                box->setChecked(box->property("channel").toInt() == 2);
+            for (QCheckBox *box : dialog.inputBoxes() + dialog.outputBoxes()) {
+                const int channel = box->property("channel").toInt();
+                const bool isInput = dialog.inputBoxes().contains(box);
+                box->setChecked(isInput ? channel == 3 || channel == 5 : channel == 2);
+            }
             return std::optional<ChannelCopyDialog::Selection>(dialog.selection());
         });
         editor->copyToButton()->click();
@@ -420,22 +370,18 @@ private slots:
         QVERIFY(!offeredItself);
         QCOMPARE(m_log->take(), QStringList {expected});
 
-        if (page == ModuleWidget::AgcPage) {
-            QCOMPARE(outputsOffered, 0);
-            QCOMPARE(model().input(3).agc, agc);
-            QCOMPARE(model().input(5).agc, agc);
-            QCOMPARE(model().input(4).agc, AgcParams());
-        } else {
-            QCOMPARE(outputsOffered, page == ModuleWidget::InLimiterPage ? 16 : 15);
-            QCOMPARE(model().input(3).limiter, limiter);
-            QCOMPARE(model().input(5).limiter, limiter);
-            QCOMPARE(model().output(2).limiter, limiter);
-            QCOMPARE(model().input(4).limiter, LimiterParams());
-            QCOMPARE(model().output(3).limiter, LimiterParams());
-            // The gain goes with an input limiter's copy only.
-            const float gain = page == ModuleWidget::InLimiterPage ? 4.5f : 0.0f;
-            QCOMPARE(model().input(3).limiterGain, gain);
+        const bool agcPage = page == ModuleWidget::AgcPage;
+        const bool inputs = page == ModuleWidget::InLimiterPage;
+        QCOMPARE(outputsOffered, agcPage ? 0 : inputs ? 16 : 15);
+        for (int channel : {3, 4, 5}) {
+            const bool chosen = channel != 4;
+            QCOMPARE(model().input(channel).agc == agc, agcPage && chosen);
+            QCOMPARE(model().input(channel).limiter == limiter, !agcPage && chosen);
         }
+        QCOMPARE(model().output(2).limiter == limiter, !agcPage);
+        QCOMPARE(model().output(3).limiter, LimiterParams());
+        // The gain goes with an input limiter's copy only.
+        QCOMPARE(model().input(3).limiterGain, inputs ? 4.5f : 0.0f);
 
         // "Cancel" copies nothing and sends nothing.
         ChannelCopyDialog::setResponder(
@@ -452,25 +398,23 @@ private slots:
         QTest::addColumn<bool>("reset");
         QTest::addColumn<QStringList>("atOnce");
         QTest::addColumn<QStringList>("afterPeriod");
+        const auto row = [](const char *name, int page, bool reset, QStringList atOnce,
+                            QStringList afterPeriod) {
+            QTest::newRow(name) << page << reset << atOnce << afterPeriod;
+        };
         const int in = ModuleWidget::InLimiterPage;
         const int agc = ModuleWidget::AgcPage;
         const QString limiterAt10 = frame(3, 5, 1, "01 00 000020c1 00000040 00002041 00001743");
         const QString agcAt10 =
                 frame(3, 16, 1, "01 00 000020c1 0000a0c1 00000040 0000a041 0000a041");
-        QTest::newRow("limiter reset")
-                << in << true << QStringList {frame(3, 5, 3, "01")}
-                << QStringList {frame(3, 5, 1, "01 00 00000000 00000040 00002041 00001743"),
-                                frame(3, 5, 4, "01 00000000")};
-        QTest::newRow("limiter copy")
-                << in << false << QStringList {limiterAt10, frame(3, 5, 2, "01 0800 0000")}
-                << QStringList {limiterAt10};
-        QTest::newRow("agc reset")
-                << agc << true << QStringList {frame(3, 16, 3, "01")}
-                << QStringList {
-                           frame(3, 16, 1, "01 00 0000f0c1 0000a0c1 00000040 0000a041 0000a041")};
-        QTest::newRow("agc copy") << agc << false
-                                  << QStringList {agcAt10, frame(3, 16, 2, "01 0800")}
-                                  << QStringList {agcAt10};
+        row("limiter reset", in, true, {frame(3, 5, 3, "01")},
+            {frame(3, 5, 1, "01 00 00000000 00000040 00002041 00001743"),
+             frame(3, 5, 4, "01 00000000")});
+        row("limiter copy", in, false, {limiterAt10, frame(3, 5, 2, "01 0800 0000")},
+            {limiterAt10});
+        row("agc reset", agc, true, {frame(3, 16, 3, "01")},
+            {frame(3, 16, 1, "01 00 0000f0c1 0000a0c1 00000040 0000a041 0000a041")});
+        row("agc copy", agc, false, {agcAt10, frame(3, 16, 2, "01 0800")}, {agcAt10});
     }
 
     void changeJustBeforeResetOrCopy()
