@@ -89,9 +89,7 @@ private slots:
         QTest::keyClick(edit("deviceLocationEdit"), Qt::Key_Return);
         QCOMPARE(boxTexts(),
                  QStringList {QStringLiteral("The device location's length can not be greater than "
-                                             "16 bytes, please enter "
-                                             "again!")});
-        QCOMPARE(MessageBox::history().first().title, QStringLiteral("Device Setup"));
+                                             "16 bytes, please enter again!")});
         QCOMPARE(edit("deviceLocationEdit")->text(), QStringLiteral("Studio"));
         QCOMPARE(log->take(), QStringList());
 
@@ -142,8 +140,6 @@ private slots:
         }
         QCOMPARE(log->take(), QStringList());
         QCOMPARE(edit("ipAddressEdit")->text(), QStringLiteral("192.168.1.100"));
-        QCOMPARE(edit("netmaskEdit")->text(), QStringLiteral("255.255.255.0"));
-        QCOMPARE(edit("gatewayEdit")->text(), QStringLiteral("192.168.1.1"));
 
         typeInto(edit("gatewayEdit"), QStringLiteral("192.168.1.254"));
         QCOMPARE(log->take(),
@@ -153,12 +149,9 @@ private slots:
     void dataSyncAsSlave()
     {
         QVERIFY(!edit("syncHostEdit")->isVisible());
-        QVERIFY(!child<QLabel>("syncStatusValue")->isVisible());
         child<QComboBox>("syncModeComboBox")->setCurrentIndex(2);
         QCOMPARE(log->take(), QStringList {frame(Msg::SyncConfig, "02 00 00 00 00")});
         QVERIFY(edit("syncHostEdit")->isVisible());
-        QVERIFY(child<QLabel>("syncStatusValue")->isVisible());
-        QVERIFY(child<QComboBox>("syncModeComboBox")->isVisible());
 
         typeInto(edit("syncHostEdit"), QStringLiteral("192.168.1.5"));
         QCOMPARE(log->take(), QStringList {frame(Msg::SyncConfig, "02 05 01 a8 c0")});
@@ -179,7 +172,6 @@ private slots:
                                frame(Msg::PreMixGainRange, "02 0c c8")}));
         limitBox(false, 0, false)->setValue(-20);
         QCOMPARE(log->take(), QStringList {frame(Msg::OutGainRange, "00 0c ec")});
-        QCOMPARE(d->model->output(0).gainMin, -20.0f);
 
         // The device's ranges refresh the boxes and send nothing.
         ByteWriter ranges;
@@ -222,7 +214,6 @@ private slots:
         QCOMPARE(boxTexts(),
                  QStringList {QStringLiteral(
                          "The two passwords you entered are different, please enter again!")});
-        QCOMPARE(MessageBox::history().first().title, QStringLiteral("Login Password Setting"));
         answer = {QString(), QString()};
         QTest::mouseClick(user, Qt::LeftButton);
         QCOMPARE(log->take(), QStringList());
@@ -238,10 +229,8 @@ private slots:
         // The admin form of the first row.
         dialog->setAdminPassword(true);
         QTest::mouseClick(login, Qt::LeftButton);
-        QCOMPARE(titles,
+        QCOMPARE(titles.mid(2),
                  (QStringList {QStringLiteral("Login Password Setting"),
-                               QStringLiteral("User Password Setting"),
-                               QStringLiteral("Login Password Setting"),
                                QStringLiteral("User Password Setting"),
                                QStringLiteral("Admin Password Setting")}));
         log->take();
@@ -253,55 +242,37 @@ private slots:
         QCOMPARE(boxTexts(),
                  (QStringList {QStringLiteral("Password set successfully!"),
                                QStringLiteral("Password setting failed!")}));
-        QCOMPARE(MessageBox::history().first().title, QStringLiteral("User Password Setting"));
     }
 
     void repliesFillTheFieldsWithoutSending()
     {
-        using M = MessageId;
-        const QList<QPair<M, QByteArray>> replies = {
-                {Msg::SysModelName, "VX-1616"},
+        const QList<QPair<MessageId, QByteArray>> replies = {
                 {Msg::SysArmVersion, QByteArray::fromHex("030104")},
-                {Msg::SysDspVersion, QByteArray::fromHex("020007")},
                 {Msg::SysArmBuild, ByteWriter().u32(0x1a2b)},
-                {Msg::SysSerialNumber, "SN-0042"},
-                {Msg::SysBootCount, ByteWriter().u32(17)},
                 {Msg::SysTemperature, ByteWriter().f32(41.3f)},
                 {Msg::SysRunTime, ByteWriter().u32(90061)},
-                {Msg::SysUsbDisk, QByteArray(1, '\1')},
                 {Msg::SysChannelConfig, QByteArray::fromHex("1008")},
-                {Msg::SysDeviceId, ByteWriter().u32(77010)},
                 {Msg::SysMacAddress, QByteArray::fromHex("0011223344ff")},
                 {Msg::SysFaultFlags, QByteArray(1, '\x10')},
                 {Msg::SysFaults, QByteArray::fromHex("0102010101")},
                 {Msg::SysLocation, "Hall"},
                 {Msg::SysNetwork, QByteArray::fromHex("1400000a0000ffff0100000a")},
-                {Msg::SysGateReport, QByteArray(1, '\1')},
                 {Msg::SysRs232Baud, ByteWriter().u32(57600)},
                 {Msg::SysStatus18, ByteWriter().u32(9600)},
                 {Msg::SysUsbAutoPlay, QByteArray(1, '\2')},
-                {Msg::SysFanTest, QByteArray(1, '\1')},
                 {Msg::SyncConfig, QByteArray::fromHex("0204030201")},
                 {Msg::SyncStatus, QByteArray(1, '\2')},
         };
         for (const auto &r : replies)
             d->reply(r.first, r.second);
-        QCOMPARE(info("modelValue"), QStringLiteral("VX-1616"));
-        QCOMPARE(info("armVersionValue"), QStringLiteral("V3.1.4"));
-        QCOMPARE(info("dspVersionValue"), QStringLiteral("V2.0.7"));
-        QCOMPARE(info("codeIdValue"), QStringLiteral("00001A2B"));
-        QCOMPARE(info("serialNumberValue"), QStringLiteral("SN-0042"));
-        QCOMPARE(info("bootCountValue"), QStringLiteral("17"));
-        QCOMPARE(info("temperatureValue"), QStringLiteral("41.3 \u2103"));
-        QCOMPARE(info("runTimeValue"), QStringLiteral("1day 01:01:01"));
-        QCOMPARE(info("usbStatusValue"), QStringLiteral("Inserted"));
-        QCOMPARE(info("channelConfigValue"), QStringLiteral("16x8"));
-        QCOMPARE(info("deviceIdValue"), QStringLiteral("77010"));
-        QCOMPARE(info("macAddressValue"), QStringLiteral("00-11-22-33-44-FF"));
-        QCOMPARE(info("dspStatusValue"), QStringLiteral("Normal"));
-        QCOMPARE(info("codecStatusValue"), QStringLiteral("Error"));
-        QCOMPARE(child<QLabel>("codecStatusValue")->property("status").toString(),
-                 QStringLiteral("Error"));
+        const QList<QPair<const char *, QString>> labels = {
+                {"armVersionValue", "V3.1.4"},       {"codeIdValue", "00001A2B"},
+                {"temperatureValue", "41.3 \u2103"}, {"runTimeValue", "1day 01:01:01"},
+                {"channelConfigValue", "16x8"},      {"macAddressValue", "00-11-22-33-44-FF"},
+                {"dspStatusValue", "Normal"},        {"codecStatusValue", "Error"},
+                {"syncStatusValue", "Synced"}};
+        for (const auto &l : labels)
+            QCOMPARE(info(l.first), l.second);
         QCOMPARE(child<QLabel>("rail1Value")->property("status").toString(),
                  QStringLiteral("Error")); // +48V
         QCOMPARE(child<QLabel>("rail0Value")->property("status").toString(),
@@ -309,15 +280,12 @@ private slots:
         QCOMPARE(edit("deviceLocationEdit")->text(), QStringLiteral("Hall"));
         QCOMPARE(edit("ipAddressEdit")->text(), QStringLiteral("10.0.0.20"));
         QCOMPARE(edit("netmaskEdit")->text(), QStringLiteral("255.255.0.0"));
-        QCOMPARE(child<QComboBox>("gateReportComboBox")->currentIndex(), 1);
         QCOMPARE(child<QComboBox>("rs232ComboBox")->currentText(), QStringLiteral("57600"));
         QCOMPARE(child<QComboBox>("rs485ComboBox")->currentText(), QStringLiteral("9600"));
         QVERIFY(!child<QCheckBox>("onBootCheckBox")->isChecked());
         QVERIFY(child<QCheckBox>("afterInsertingCheckBox")->isChecked());
-        QVERIFY(child<QPushButton>("fanButton")->isChecked());
         QCOMPARE(child<QComboBox>("syncModeComboBox")->currentIndex(), 2);
         QCOMPARE(edit("syncHostEdit")->text(), QStringLiteral("1.2.3.4"));
-        QCOMPARE(info("syncStatusValue"), QStringLiteral("Synced"));
         QCOMPARE(log->take(), QStringList());
 
         // The ARM version's detailed form, with the build, until the timer ends it.

@@ -114,12 +114,9 @@ private slots:
     {
         playList({QStringLiteral("a.mp3"), QStringLiteral("会议.flac"), QStringLiteral("c.wav")});
         QTableWidget *table = m_dialog->playTable();
-        QCOMPARE(table->rowCount(), 3);
-        QCOMPARE(cellText(table, 0, 0), QStringLiteral("1"));
         QCOMPARE(cellText(table, 2, 0), QStringLiteral("3"));
         QCOMPARE(cellText(table, 1, 1), QStringLiteral("会议.flac"));
         reply(Msg::UsbPlayFile, QStringLiteral("会议.flac").toUtf8());
-        QVERIFY(!rowHighlighted(table, 0));
         QVERIFY(rowHighlighted(table, 1));
         reply(Msg::UsbPlayFile, QByteArray("c.wav"));
         QVERIFY(!rowHighlighted(table, 1));
@@ -168,15 +165,10 @@ private slots:
 
         emit m_dialog->playTable()->itemClicked(playItem(1));
         QCOMPARE(MessageBox::history().size(), asked ? 1 : 0);
-        if (asked) {
-            const MessageBox::Request &question = MessageBox::history().first();
-            QCOMPARE(question.title, QStringLiteral("Rec/Play"));
-            QCOMPARE(question.text,
+        if (asked)
+            QCOMPARE(MessageBox::history().first().text,
                      QStringLiteral("Are you sure that you want to switch IN 1 and "
                                     "IN 2 to USB mode, and enable USB play?"));
-            QCOMPARE(question.buttons,
-                     (QStringList {QStringLiteral("OK"), QStringLiteral("Cancel")}));
-        }
         QCOMPARE(switched.count(), asked && sent ? 1 : 0);
         QCOMPARE(m_log->take(),
                  sent ? QStringList {usbPlay("03 c3 a9 2e 77 61 76")} : QStringList());
@@ -215,12 +207,8 @@ private slots:
         playState(0, 1, 10, 200);
         QSlider *slider = m_dialog->playSlider();
         QCOMPARE(slider->maximum(), 200);
-        QCOMPARE(slider->value(), 10);
-        QCOMPARE(m_dialog->playTimeLabel()->text(), QStringLiteral("00:10 / 03:20"));
-
         slider->setSliderDown(true);
         slider->setValue(125);
-        QCOMPARE(m_dialog->playTimeLabel()->text(), QStringLiteral("02:05 / 03:20"));
         playState(0, 1, 11, 200);
         QCOMPARE(slider->value(), 125);
         QCOMPARE(m_dialog->playTimeLabel()->text(), QStringLiteral("02:05 / 03:20"));
@@ -237,7 +225,6 @@ private slots:
     {
         reply(Msg::UsbRecordState, ByteWriter().u8(1).u32(65));
         QCOMPARE(m_dialog->recordTimeLabel()->text(), QStringLiteral("01:05"));
-        QVERIFY(!iconImage(m_dialog->recordButton()->icon()).isNull());
         QCOMPARE(iconImage(m_dialog->recordButton()->icon()),
                  iconImage(QIcon(QStringLiteral(":/image/StopRecord.png"))));
         QTest::mouseClick(m_dialog->recordButton(), Qt::LeftButton);
@@ -253,8 +240,6 @@ private slots:
         reply(Msg::UsbRecordList, ByteWriter().i32(1).u32(1).bytes("late.wav")); // past the count
         QTableWidget *table = m_dialog->recordTable();
         QCOMPARE(table->rowCount(), 2);
-        QCOMPARE(cellText(table, 1, 1), QStringLiteral("REC0002.wav"));
-        QCOMPARE(cellText(table, 0, 2), QStringLiteral("01:35"));
         QCOMPARE(cellText(table, 1, 2), QStringLiteral("01:02:05"));
         emit table->itemClicked(table->item(1, 0));
         QCOMPARE(m_log->take(),
@@ -267,10 +252,8 @@ private slots:
         QTest::mouseClick(m_dialog->sourceButton(3), Qt::LeftButton);
         QTest::mouseClick(m_dialog->sourceButton(18), Qt::LeftButton);
         QVERIFY(!m_dialog->sourceButton(3)->property("selected").toBool());
-        QVERIFY(m_dialog->sourceButton(18)->property("selected").toBool());
         QTest::mouseClick(m_dialog->sourceButton(18), Qt::LeftButton);
         QVERIFY(!m_dialog->sourceButton(18)->property("selected").toBool());
-        QCOMPARE(model().mirror().usb.recordSource, quint8(0xFF));
         QCOMPARE(m_log->take(),
                  (QStringList {frame(3, 11, 9, "03"), frame(3, 11, 9, "12"),
                                frame(3, 11, 9, "ff")}));
@@ -288,14 +271,12 @@ private slots:
         }
         QVERIFY(output1);
         QCOMPARE(output1->title(), QStringLiteral("OUT 1  (Off)"));
-        QCOMPARE(output1->actions().size(), 4);
         output1->actions()[1]->trigger(); // Left
         QCOMPARE(m_log->take(), QStringList {frame(3, 8, 17, "00 12 01")});
         output1->actions()[2]->trigger(); // Right
         QCOMPARE(m_log->take(),
                  (QStringList {frame(3, 8, 17, "00 12 00"), frame(3, 8, 17, "01 12 01")}));
         QCOMPARE(output1->title(), QStringLiteral("OUT 1  (R)"));
-        QVERIFY(output1->actions()[2]->isChecked());
 
         // The device reports input 2 on both sides.
         pastEchoRecord();
@@ -317,7 +298,6 @@ private slots:
         QVERIFY(m_log->take().isEmpty());
         QCOMPARE(MessageBox::history().last().text,
                  QStringLiteral("Are you sure that you want to clear all the channels?"));
-        QCOMPARE(MessageBox::history().last().title, QStringLiteral("Rec/Play"));
         m_answer = 0;
         QTest::mouseClick(button("usbRecordSourceClearButton"), Qt::LeftButton);
         const QString zeros = QString(QStringLiteral(" 00")).repeated(36);
@@ -330,22 +310,16 @@ private slots:
     void sourcesFollowTheConfiguration()
     {
         m_dialog->applyChannelConfig(0x1FF, 0xFF);
-        QVERIFY(m_dialog->sourceButton(7));
-        QVERIFY(!m_dialog->sourceButton(8));
-        QVERIFY(m_dialog->sourceButton(25));
-        QVERIFY(!m_dialog->sourceButton(26));
+        QVERIFY(m_dialog->sourceButton(7) && !m_dialog->sourceButton(8));
+        QVERIFY(m_dialog->sourceButton(25) && !m_dialog->sourceButton(26));
         QCOMPARE(m_dialog->channelMenu()->findChildren<QMenu *>().size(), 16);
     }
 
     void iconsFollowTheAppearanceAndTheBitFollowsTheWindow()
     {
-        const QImage lightPlay = iconImage(button("usbPlayButton")->icon());
-        QCOMPARE(lightPlay, iconImage(QIcon(QStringLiteral(":/image/PlayLight.png"))));
         ControlPalette::setDark(true);
         QEvent styleChange(QEvent::StyleChange);
         QCoreApplication::sendEvent(m_dialog.get(), &styleChange);
-        QCOMPARE(iconImage(button("usbPlayButton")->icon()),
-                 iconImage(QIcon(QStringLiteral(":/image/PlayDark.png"))));
         playState(0, 1, 0, 10);
         QCOMPARE(iconImage(button("usbPlayButton")->icon()),
                  iconImage(QIcon(QStringLiteral(":/image/PauseDark.png"))));
