@@ -876,7 +876,7 @@ bool DeviceSetupDialog::eventFilter(QObject *watched, QEvent *event)
                 syncHostIPAddressEditingFinished();
         }
     }
-    return Dialog::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void DeviceSetupDialog::updateLimitWidth()

@@ -3,19 +3,19 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags)
-{
-    installEventFilter(this);
-}
+Dialog::Dialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags) { }
 
-bool Dialog::eventFilter(QObject *watched, QEvent *event)
+// Handled here rather than by filtering the dialog's own events: a filter on itself would pass
+// every event of the construction (children being added) to a subclass's eventFilter before the
+// subclass's members exist.
+bool Dialog::event(QEvent *event)
 {
-    if (watched == this && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return QDialog::event(event);
 }
 
 void Dialog::showEvent(QShowEvent *event)

@@ -13,8 +13,7 @@ class Dialog : public QDialog
 public:
     explicit Dialog(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 };
