@@ -120,9 +120,6 @@ void DeviceConnection::tcpConnected()
 {
     if (sender() != currentSocket() || !sender())
         return;
-    // Control frames are small and each one matters at once: a frame written while the last one
-    // is unacknowledged must not wait for the acknowledgement.
-    currentSocket()->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_receive.clear();
     m_lastReceiveTime = m_clock();
     m_firstAddress = QHostAddress();
