@@ -116,13 +116,6 @@
     </message>
 </context>
 <context>
-    <name>ModulePlaceholderWidget</name>
-    <message>
-        <source>This module cannot be edited in this version of the program. The device keeps its settings; the other pages work as usual.</source>
-        <translation>本版本程序暂不支持编辑此模块。设备保留其设置，其他页面照常使用。</translation>
-    </message>
-</context>
-<context>
     <name>ModuleWidget</name>
     <message>
         <source>In Setup</source>

@@ -116,13 +116,6 @@
     </message>
 </context>
 <context>
-    <name>ModulePlaceholderWidget</name>
-    <message>
-        <source>This module cannot be edited in this version of the program. The device keeps its settings; the other pages work as usual.</source>
-        <translation>本版本程式暫不支援編輯此模組。裝置保留其設定，其他頁面照常使用。</translation>
-    </message>
-</context>
-<context>
     <name>ModuleWidget</name>
     <message>
         <source>In Setup</source>

@@ -6,7 +6,6 @@
 #include "InSetupWidget.h"
 #include "LevelWidget.h"
 #include "ModuleButtonBar.h"
-#include "ModulePlaceholderWidget.h"
 
 #include "editors/dynamics/AGCWidget.h"
 #include "editors/dynamics/LimiterWidget.h"
@@ -167,13 +166,9 @@ QWidget *ModuleWidget::createPage(int index)
         (index == AecPage ? m_aec : m_anc) = page;
         return page;
     }
-    default: { // the modules whose editors this version does not have yet
-        auto *placeholder = new ModulePlaceholderWidget(m_stack);
-        placeholder->setTitle(pageTitle(index));
-        m_placeholders[size_t(index)] = placeholder;
-        return placeholder;
     }
-    }
+    Q_UNREACHABLE(); // page() passes only the indices of Page
+    return nullptr;
 }
 
 QWidget *ModuleWidget::page(int index)
@@ -356,12 +351,8 @@ QString ModuleWidget::pageTitle(int index)
 
 void ModuleWidget::retranslate()
 {
-    for (int index = 0; index < PageCount; ++index) {
-        const QString title = pageTitle(index);
-        m_buttons->button(index)->setText(title);
-        if (ModulePlaceholderWidget *placeholder = m_placeholders[size_t(index)])
-            placeholder->setTitle(title);
-    }
+    for (int index = 0; index < PageCount; ++index)
+        m_buttons->button(index)->setText(pageTitle(index));
 }
 
 void ModuleWidget::changeEvent(QEvent *event)
@@ -376,8 +367,6 @@ void ModuleWidget::stackedButtonClicked(int page)
     if (page < 0 || page >= PageCount)
         return;
     m_model->setCurrentModule(page);
-    // The poll reads the channel the page's selector shows (the first one on pages whose
-    // editors come later).
     m_buttons->button(page)->setChecked(true);
     // A page built now has just read the mirror; one built before catches up.
     const bool built = isPageBuilt(page);
@@ -524,7 +513,7 @@ void ModuleWidget::syncAudio(uchar subType, uchar funcId, uchar channel, uchar o
     case Msg::OutFilterHPF.subType:
         reloadFilter(m_outFilter, channel);
         break;
-    default: // modules whose editors come later
+    default: // shown by no chain page (routing pages were handled above)
         break;
     }
 }

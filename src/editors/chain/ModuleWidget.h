@@ -27,7 +27,6 @@ class LevelWidget;
 class LimiterWidget;
 class MatrixWidget;
 class ModuleButtonBar;
-class ModulePlaceholderWidget;
 class QAbstractButton;
 class QButtonGroup;
 class QStackedWidget;
@@ -198,7 +197,6 @@ private:
     QButtonGroup *m_buttons;
     QStackedWidget *m_stack;
     std::array<QWidget *, PageCount> m_pages {};
-    std::array<ModulePlaceholderWidget *, PageCount> m_placeholders {};
 
     InSetupWidget *m_inSetup = nullptr;
     GateWidget *m_gate = nullptr;

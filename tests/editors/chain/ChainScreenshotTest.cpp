@@ -82,7 +82,7 @@ private slots:
                 // The far end of the outputs: the Dante channels with their status icons.
                 {ModuleWidget::OutLevelPage, "out-level-dante"},
                 {ModuleWidget::OutDelayPage, "out-delay"},
-                {ModuleWidget::MatrixPage, "matrix-placeholder"}};
+                {ModuleWidget::MatrixPage, "matrix"}};
         for (bool dark : {false, true}) {
             for (const auto &p : pages)
                 QTest::addRow("%s-%s", p.second, dark ? "dark" : "light")
